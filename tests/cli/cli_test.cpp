@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+    int exit_code;
+    std::string output;  // stdout and stderr together
+};
+
+Outcome run_ctl(const std::string& arguments) {
+    std::string command = std::string(KRVM640CTL) + " " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
+    int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+struct InfoCase {
+    const char* name;
+    const char* arguments;
+    int exit_code;
+    const char* expected_output;
+};
+std::ostream& operator<<(std::ostream& out, const InfoCase& c) { return out << c.arguments; }
+
+
+class Info : public ::testing::TestWithParam<InfoCase> {};
+
+TEST_P(Info, ReportsWhatTheMouseSaid) {
+    const InfoCase& c = GetParam();
+    Outcome outcome = run_ctl(c.arguments);
+    EXPECT_EQ(outcome.exit_code, c.exit_code) << outcome.output;
+    EXPECT_NE(outcome.output.find(c.expected_output), std::string::npos) << outcome.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Info,
+    ::testing::Values(
+        InfoCase{"served", "--simulate info", 0, "controller type: 152\nEEPROM access: granted"},
+        InfoCase{"type144", "--simulate --sim-option type=0x35 info", 4, "controller type: 144"},
+        InfoCase{"noAccess", "--simulate --sim-option access=0 info", 4, "EEPROM access: denied"},
+        InfoCase{"silent", "--simulate --sim-option answer=never info", 3, "did not answer"},
+        InfoCase{"badOption", "--simulate --sim-option colour=red info", 1, "unknown simulation option"},
+        InfoCase{"noCommand", "--simulate", 1, "no command given"},
+        InfoCase{"help", "--help", 0, "Exit codes:"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(InfoTranscript, RecordsEveryReportInOrder) {
+    auto log = std::filesystem::temp_directory_path() / ("krvm640-cli-log-" + std::to_string(::getpid()));
+    Outcome outcome = run_ctl("--simulate --sim-log " + log.string() + " info");
+    ASSERT_EQ(outcome.exit_code, 0) << outcome.output;
+    std::ifstream file(log);
+    std::string first, second;
+    std::getline(file, first);
+    std::getline(file, second);
+    EXPECT_EQ(first, "SET 04 01 00 00 00 00 00 00");
+    EXPECT_EQ(second, "GET 04 01 00 00 00 00 00 CC");
+    std::filesystem::remove(log);
+}
+
+TEST(InfoSimulationFile, WrongSizedFileIsRefusedClearly) {
+    auto file = std::filesystem::temp_directory_path() / ("krvm640-cli-eeprom-" + std::to_string(::getpid()));
+    std::ofstream(file) << "too short";
+    Outcome outcome = run_ctl("--simulate=" + file.string() + " info");
+    EXPECT_EQ(outcome.exit_code, 6);
+    EXPECT_NE(outcome.output.find("exactly 2048"), std::string::npos) << outcome.output;
+    std::filesystem::remove(file);
+}
+
+}  // namespace
