@@ -4,7 +4,7 @@
 # Debian packages the build, the tests and the running tool need.
 KRVM640_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils imagemagick
   fonts-wqy-microhei

@@ -1,5 +1,6 @@
 #include "cli/mouse_session.h"
 
+#include "core/device/simulated_mouse.h"
 #include "core/device/transcript.h"
 
 namespace krvm::cli {
@@ -21,10 +22,11 @@ Result<std::unique_ptr<MouseSession>> MouseSession::open(const DeviceOptions& op
         if (!transcript) return transcript.error();
         mouse = std::make_unique<TranscriptTransport>(std::move(mouse), *transcript);
     }
-    session->connection_.handle = std::move(mouse);
-    session->connection_.vendor_id = 0x1BCF;
-    session->connection_.product_id = 0x08A0;
-    session->connection_.feature_report_length = protocol::kReportSize;
+    Connection& connection = session->link_.connection();
+    connection.handle = std::move(mouse);
+    connection.vendor_id = 0x1BCF;
+    connection.product_id = 0x08A0;
+    connection.feature_report_length = protocol::kReportSize;
     return session;
 }
 

@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "core/app/device_options.h"
-#include "core/device/command_channel.h"
-#include "core/device/simulated_mouse.h"
+#include "core/device/mouse_link.h"
 
 namespace krvm::cli {
 
@@ -14,15 +13,13 @@ public:
     // Opens the simulated mouse (with --simulate) and wires up its transcript.
     static Result<std::unique_ptr<MouseSession>> open(const DeviceOptions& options);
 
-    bool connected() const { return connection_.valid(); }
-    CommandChannel& channel() { return channel_; }
+    bool connected() { return link_.connection().valid(); }
+    CommandChannel& channel() { return link_.channel(); }
 
 private:
     MouseSession() = default;
 
-    ThreadSleeper sleeper_;
-    Connection connection_;
-    CommandChannel channel_{connection_, sleeper_};
+    MouseLink link_;
 };
 
 }  // namespace krvm::cli

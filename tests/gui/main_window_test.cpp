@@ -1,0 +1,75 @@
+#include "gui/app/main_window.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include "core/device/simulated_mouse.h"
+#include "gui/app/loading_window.h"
+
+namespace krvm {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MouseLink mouse;
+    MainWindow window{mouse};
+    LoadingWindow loading{&window};
+    void SetUp() override {
+        window.setLoadingWindow(&loading);
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(MainWindowTest, OpensCentredWithItsCaptionAndOnlyPageOne) {
+    EXPECT_EQ(window.windowTitle(), "KRVM640 Gaming Mouse v1.0");
+    QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window.x(), (screen.width() - window.width()) / 2);
+    EXPECT_EQ(window.y(), (screen.height() - window.height()) / 2);
+    EXPECT_TRUE(window.page(1)->isVisible());
+    for (int number = 2; number <= MainWindow::kPageCount; ++number) {
+        EXPECT_FALSE(window.page(number)->isVisible()) << number;
+    }
+    EXPECT_EQ(window.page(6)->size(), QSize(1076, 640));
+}
+
+TEST_F(MainWindowTest, PagesAreLockedFromTheStartUntilBusyOff) {
+    for (int number = 1; number <= MainWindow::kOverlayCount; ++number) {
+        EXPECT_FALSE(window.overlay(number)->isHidden()) << number;
+        EXPECT_EQ(window.overlay(number)->size(), window.size());
+    }
+    window.busyOff();
+    for (int number = 1; number <= MainWindow::kOverlayCount; ++number) {
+        EXPECT_TRUE(window.overlay(number)->isHidden()) << number;
+    }
+    window.busyOn();
+    EXPECT_FALSE(window.overlay(3)->isHidden());
+}
+
+TEST_F(MainWindowTest, LoadingWindowStartsLowerThenCentresOverTheMovedWindow) {
+    QRect main = window.frameGeometry();
+    int centredTop = main.top() + (main.height() - LoadingWindow::kHeight) / 2;
+    EXPECT_EQ(loading.y(), centredTop + LoadingWindow::kFirstDrop);
+
+    window.move(window.x() - 77, window.y() + 31);
+    window.showLoading();
+    main = window.frameGeometry();
+    EXPECT_TRUE(loading.isVisible());
+    EXPECT_EQ(loading.size(), QSize(206, 196));
+    EXPECT_EQ(loading.x(), main.left() + (main.width() - 206) / 2);
+    EXPECT_EQ(loading.y(), main.top() + (main.height() - 196) / 2);
+    window.hideLoading();
+    EXPECT_FALSE(loading.isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingDropsTheMouseBeforeAnythingElse) {
+    mouse.connection().handle = std::make_unique<SimulatedMouse>();
+    window.close();
+    EXPECT_FALSE(mouse.connection().valid());
+    EXPECT_FALSE(mouse.channel().exchange(protocol::BeginCmd));
+}
+
+}  // namespace
+}  // namespace krvm
