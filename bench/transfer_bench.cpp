@@ -17,14 +17,14 @@ using namespace krvm;
 
 // Sleeps for real and adds up what it was asked to sleep.
 class TallyingSleeper final : public Sleeper {
-public:
+  public:
     void sleep_ms(int milliseconds) override {
         asked_ms += milliseconds;
         real_.sleep_ms(milliseconds);
     }
     long asked_ms = 0;
 
-private:
+  private:
     ThreadSleeper real_;
 };
 
@@ -46,7 +46,8 @@ void measure(const char* name, const std::function<void(CommandChannel&)>& trans
     double cpu_before = cpu_seconds();
     auto start = std::chrono::steady_clock::now();
     transfer(channel);
-    auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+    auto elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
     double cpu_ms = (cpu_seconds() - cpu_before) * 1000;
 
     std::printf("%-22s measured %8.1f ms   sleeps %6ld ms   ratio %.3f   cpu %6.1f ms\n", name,
@@ -60,8 +61,7 @@ int main() {
     measure("read 2048 bytes", [&](CommandChannel& channel) {
         channel.read_block(0, protocol::kEepromSize, image, true);
     });
-    measure("write 2048 bytes", [&](CommandChannel& channel) {
-        channel.write_block(0, protocol::kEepromSize, image);
-    });
+    measure("write 2048 bytes",
+            [&](CommandChannel& channel) { channel.write_block(0, protocol::kEepromSize, image); });
     return 0;
 }

@@ -1,33 +1,30 @@
 #include "cli/mouse_session.h"
 
-#include "core/device/simulated_mouse.h"
-#include "core/device/transcript.h"
+#include <cstdio>
+
+#include "cli/exit_codes.h"
+#include "core/app/discovery.h"
+#include "platform/hid/bus_for_options.h"
 
 namespace krvm::cli {
 
-Result<std::unique_ptr<MouseSession>> MouseSession::open(const DeviceOptions& options) {
-    std::unique_ptr<MouseSession> session(new MouseSession);
-    if (!options.simulate) return session;  // real hardware arrives with the hidraw layer
+Result<std::unique_ptr<MouseSession>> MouseSession::create(const DeviceOptions& options) {
+    auto bus = bus_for_options(options);
+    if (!bus) return bus.error();
+    return std::unique_ptr<MouseSession>(new MouseSession(std::move(*bus)));
+}
 
-    std::unique_ptr<HidTransport> mouse;
-    if (options.simulation_file) {
-        auto stored = SimulatedMouse::with_file(*options.simulation_file, options.simulation);
-        if (!stored) return stored.error();
-        mouse = std::move(*stored);
-    } else {
-        mouse = std::make_unique<SimulatedMouse>(options.simulation);
+int MouseSession::open_mouse() {
+    ThreadSleeper sleeper;
+    OpenOutcome outcome = open_device(*bus_, link_.connection(), kAcceptedIdentifierTable[0],
+                                      kRequiredVersion, sleeper);
+    if (outcome.opened) return kSuccess;
+    std::fprintf(stderr, "No Device Found\nPlease check your device is attached to USB port\n");
+    if (outcome.permission_denied.empty()) return kNoMouse;
+    for (const std::string& path : outcome.permission_denied) {
+        std::fprintf(stderr, "%s\n", permission_hint(path).c_str());
     }
-    if (options.simulation_log) {
-        auto transcript = Transcript::open(*options.simulation_log);
-        if (!transcript) return transcript.error();
-        mouse = std::make_unique<TranscriptTransport>(std::move(mouse), *transcript);
-    }
-    Connection& connection = session->link_.connection();
-    connection.handle = std::move(mouse);
-    connection.vendor_id = 0x1BCF;
-    connection.product_id = 0x08A0;
-    connection.feature_report_length = protocol::kReportSize;
-    return session;
+    return kPermissionDenied;
 }
 
 }  // namespace krvm::cli

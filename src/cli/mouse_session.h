@@ -1,24 +1,31 @@
-// Opens the mouse the command line asks for and gives the commands a channel to it.
+// Finds and opens the mouse the way the window does, for the commands that talk to it.
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/app/device_options.h"
+#include "core/device/hid_bus.h"
 #include "core/device/mouse_link.h"
 
 namespace krvm::cli {
 
 class MouseSession {
-public:
-    // Opens the simulated mouse (with --simulate) and wires up its transcript.
-    static Result<std::unique_ptr<MouseSession>> open(const DeviceOptions& options);
+  public:
+    // Builds the HID interfaces the options ask for (hidraw, the simulated mouse, transcripts).
+    static Result<std::unique_ptr<MouseSession>> create(const DeviceOptions& options);
 
-    bool connected() { return link_.connection().valid(); }
-    CommandChannel& channel() { return link_.channel(); }
+    HidBus& bus() { return *bus_; }
+    MouseLink& link() { return link_; }
 
-private:
-    MouseSession() = default;
+    // Opens the mouse. On failure, prints why and returns the exit code; 0 when it opened.
+    int open_mouse();
 
+  private:
+    explicit MouseSession(std::unique_ptr<HidBus> bus) : bus_(std::move(bus)) {}
+
+    std::unique_ptr<HidBus> bus_;
     MouseLink link_;
 };
 

@@ -32,8 +32,9 @@ struct InfoCase {
     int exit_code;
     const char* expected_output;
 };
-std::ostream& operator<<(std::ostream& out, const InfoCase& c) { return out << c.arguments; }
-
+std::ostream& operator<<(std::ostream& out, const InfoCase& c) {
+    return out << c.arguments;
+}
 
 class Info : public ::testing::TestWithParam<InfoCase> {};
 
@@ -51,13 +52,20 @@ INSTANTIATE_TEST_SUITE_P(
         InfoCase{"type144", "--simulate --sim-option type=0x35 info", 4, "controller type: 144"},
         InfoCase{"noAccess", "--simulate --sim-option access=0 info", 4, "EEPROM access: denied"},
         InfoCase{"silent", "--simulate --sim-option answer=never info", 3, "did not answer"},
-        InfoCase{"badOption", "--simulate --sim-option colour=red info", 1, "unknown simulation option"},
+        InfoCase{"badOption", "--simulate --sim-option colour=red info", 1,
+                 "unknown simulation option"},
         InfoCase{"noCommand", "--simulate", 1, "no command given"},
-        InfoCase{"help", "--help", 0, "Exit codes:"}),
+        InfoCase{"help", "--help", 0, "Exit codes:"},
+        InfoCase{"list", "--simulate list", 0,
+                 "* simulated:krvm640        1BCF   08A0    0104    8"},
+        InfoCase{"unplugged",
+                 "--simulate --sim-control /nonexistent/ctl --sim-option unplug-after=0 info", 2,
+                 "No Device Found"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(InfoTranscript, RecordsEveryReportInOrder) {
-    auto log = std::filesystem::temp_directory_path() / ("krvm640-cli-log-" + std::to_string(::getpid()));
+    auto log =
+        std::filesystem::temp_directory_path() / ("krvm640-cli-log-" + std::to_string(::getpid()));
     Outcome outcome = run_ctl("--simulate --sim-log " + log.string() + " info");
     ASSERT_EQ(outcome.exit_code, 0) << outcome.output;
     std::ifstream file(log);
@@ -70,7 +78,8 @@ TEST(InfoTranscript, RecordsEveryReportInOrder) {
 }
 
 TEST(InfoSimulationFile, WrongSizedFileIsRefusedClearly) {
-    auto file = std::filesystem::temp_directory_path() / ("krvm640-cli-eeprom-" + std::to_string(::getpid()));
+    auto file = std::filesystem::temp_directory_path() /
+                ("krvm640-cli-eeprom-" + std::to_string(::getpid()));
     std::ofstream(file) << "too short";
     Outcome outcome = run_ctl("--simulate=" + file.string() + " info");
     EXPECT_EQ(outcome.exit_code, 6);

@@ -5,16 +5,32 @@
 
 #include <gtest/gtest.h>
 
-#include "core/device/simulated_mouse.h"
+#include "core/device/simulated_bus.h"
 #include "gui/app/loading_window.h"
 
 namespace krvm {
 namespace {
 
+// Keeps the messages instead of showing them.
+class RecordedMessages final : public MessagePresenter {
+  public:
+    void show(const QString& text, const QString&) override { texts << text; }
+    QStringList texts;
+};
+
+// Does not sleep: the channel's waits are counted in the core tests.
+class NoSleeper final : public Sleeper {
+  public:
+    void sleep_ms(int) override {}
+};
+
 class MainWindowTest : public ::testing::Test {
-protected:
-    MouseLink mouse;
-    MainWindow window{mouse};
+  protected:
+    std::shared_ptr<SimulatedMouse> simulated = std::make_shared<SimulatedMouse>();
+    SimulatedHidBus bus{simulated, nullptr, std::nullopt, nullptr};
+    MouseLink mouse{std::make_unique<NoSleeper>()};
+    RecordedMessages messages;
+    MainWindow window{bus, mouse, &messages};
     LoadingWindow loading{&window};
     void SetUp() override {
         window.setLoadingWindow(&loading);
@@ -62,6 +78,35 @@ TEST_F(MainWindowTest, LoadingWindowStartsLowerThenCentresOverTheMovedWindow) {
     EXPECT_EQ(loading.y(), main.top() + (main.height() - 196) / 2);
     window.hideLoading();
     EXPECT_FALSE(loading.isVisible());
+}
+
+TEST_F(MainWindowTest, WatchFindsTheMouseReadsItAndUnlocksThePages) {
+    EXPECT_TRUE(window.devTimer().isActive());
+    EXPECT_EQ(window.devTimer().interval(), 3500);
+    window.DevTimerTimer();
+    EXPECT_TRUE(mouse.connection().valid());
+    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_FALSE(window.noDevice());
+    EXPECT_TRUE(window.overlay(1)->isHidden());
+    EXPECT_FALSE(simulated->in_config_mode());
+    EXPECT_TRUE(window.devTimer().isActive());
+
+    simulated->set_plugged(false);
+    window.DevTimerTimer();
+    EXPECT_FALSE(mouse.connection().valid());
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts[0],
+              "No Device Found\n\nPlease check your device is attached to USB port");
+    EXPECT_FALSE(window.overlay(1)->isHidden());
+    EXPECT_TRUE(window.noDevice());
+}
+
+TEST_F(MainWindowTest, RefusedControllerGetsItsMessageAndIsDropped) {
+    simulated->options().type_code = 0x35;
+    window.DevTimerTimer();
+    EXPECT_FALSE(mouse.connection().valid());
+    EXPECT_EQ(messages.texts, QStringList{"Finding the specified device"});
+    EXPECT_FALSE(window.overlay(1)->isHidden());
 }
 
 TEST_F(MainWindowTest, ClosingDropsTheMouseBeforeAnythingElse) {

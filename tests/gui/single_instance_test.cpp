@@ -9,7 +9,8 @@ namespace krvm {
 namespace {
 
 TEST(SingleInstance, SecondStartFindsTheFirstAndAsksItToShowItself) {
-    const QString key = QStringLiteral("krvm640 test caption %1").arg(QCoreApplication::applicationPid());
+    const QString key =
+        QStringLiteral("krvm640 test caption %1").arg(QCoreApplication::applicationPid());
     SingleInstance first(key);
     SingleInstance second(key);
     EXPECT_FALSE(second.signalRunningInstance());  // nobody listens yet

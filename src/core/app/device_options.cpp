@@ -9,6 +9,8 @@ const char* const kDeviceOptionsHelp =
     "                          signature=BYTE, answer=normal|never|refuse, latency=POLLS,\n"
     "                          drop-writes=FROM-TO, unplug-after=REPORTS, buttons=MASK\n"
     "  --sim-log FILE          write every report exchanged with the simulated mouse to FILE\n"
+    "  --sim-control FILE      plug the simulated mouse in or out while the tool runs: write\n"
+    "                          'plugged' or 'unplugged' into FILE (read at every device check)\n"
     "  --trace FILE            write every report exchanged with a real mouse to FILE\n";
 
 Result<ParsedArguments> parse_device_options(const std::vector<std::string>& arguments) {
@@ -17,7 +19,8 @@ Result<ParsedArguments> parse_device_options(const std::vector<std::string>& arg
         const std::string& argument = arguments[i];
         std::string name = argument;
         std::optional<std::string> inline_value;
-        if (auto equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
+        if (auto equals = argument.find('=');
+            argument.starts_with("--") && equals != std::string::npos) {
             name = argument.substr(0, equals);
             inline_value = argument.substr(equals + 1);
         }
@@ -40,10 +43,13 @@ Result<ParsedArguments> parse_device_options(const std::vector<std::string>& arg
                 !applied) {
                 return applied.error();
             }
-        } else if (name == "--sim-log" || name == "--trace") {
+        } else if (name == "--sim-log" || name == "--sim-control" || name == "--trace") {
             auto file = value();
             if (!file) return file.error();
-            (name == "--trace" ? parsed.device.trace : parsed.device.simulation_log) = *file;
+            auto& target = name == "--trace"     ? parsed.device.trace
+                           : name == "--sim-log" ? parsed.device.simulation_log
+                                                 : parsed.device.simulation_control;
+            target = *file;
         } else {
             parsed.rest.push_back(argument);
         }

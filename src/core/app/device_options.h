@@ -2,6 +2,7 @@
 //   --simulate[=FILE]       the simulated mouse, its EEPROM in memory or in FILE
 //   --sim-option KEY=VALUE  a setting of the simulated mouse (repeatable)
 //   --sim-log FILE          transcript of every report exchanged with the simulated mouse
+//   --sim-control FILE      "plugged" or "unplugged" in FILE plugs the simulated mouse in or out
 //   --trace FILE            transcript of every report exchanged with a real mouse
 #pragma once
 
@@ -20,6 +21,7 @@ struct DeviceOptions {
     std::optional<std::filesystem::path> simulation_file;
     SimulationOptions simulation;
     std::optional<std::filesystem::path> simulation_log;
+    std::optional<std::filesystem::path> simulation_control;
     std::optional<std::filesystem::path> trace;
 };
 

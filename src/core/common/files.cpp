@@ -51,7 +51,8 @@ Result<std::vector<std::uint8_t>> read_file(const std::filesystem::path& path) {
     return bytes;
 }
 
-Status write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+Status write_file_atomically(const std::filesystem::path& path,
+                             std::span<const std::uint8_t> bytes) {
     std::string temporary = path.string() + ".XXXXXX";
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return system_error(path, errno);

@@ -14,6 +14,7 @@ namespace krvm {
 Result<std::vector<std::uint8_t>> read_file(const std::filesystem::path& path);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it over `path`.
-Status write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+Status write_file_atomically(const std::filesystem::path& path,
+                             std::span<const std::uint8_t> bytes);
 
 }  // namespace krvm

@@ -14,7 +14,7 @@ struct Error {
 
 // Success, or an Error with its reason.
 class [[nodiscard]] Status {
-public:
+  public:
     Status() = default;
     Status(Error error) : error_(std::move(error)) {}
 
@@ -22,14 +22,14 @@ public:
     explicit operator bool() const { return ok(); }
     const Error& error() const { return *error_; }
 
-private:
+  private:
     std::optional<Error> error_;
 };
 
 // A value, or an Error with its reason.
 template <class T>
 class [[nodiscard]] Result {
-public:
+  public:
     Result(T value) : state_(std::move(value)) {}
     Result(Error error) : state_(std::move(error)) {}
 
@@ -43,7 +43,7 @@ public:
     const T* operator->() const { return &value(); }
     const Error& error() const { return std::get<Error>(state_); }
 
-private:
+  private:
     std::variant<T, Error> state_;
 };
 

@@ -12,13 +12,13 @@ namespace {
 // Waits of the exchange kinds, in milliseconds, and their retry limits.
 constexpr int kAttempts = 5;
 constexpr int kPolls = 5;
-constexpr int kExchangeWaitMs = 10;    // after the send and after each empty poll
-constexpr int kPieceReadWaitMs = 5;    // after the send and after each empty poll
+constexpr int kExchangeWaitMs = 10;  // after the send and after each empty poll
+constexpr int kPieceReadWaitMs = 5;  // after the send and after each empty poll
 constexpr int kPieceWriteSendWaitMs = 10;
 constexpr int kPieceWritePollWaitMs = 5;
 constexpr int kMaskAttempts = 10;
 constexpr int kMaskPolls = 10;
-constexpr int kMaskWaitMs = 5;         // before the send and before each poll
+constexpr int kMaskWaitMs = 5;  // before the send and before each poll
 
 FeatureReport request(std::uint8_t command, int p1 = 0, int p2 = 0, int p3 = 0, int p4 = 0) {
     return {kReportId,
@@ -42,7 +42,7 @@ void check_block(int address, int length, std::size_t buffer_size) {
 
 // Holds the channel for one public operation; a second holder is turned away.
 class CommandChannel::Lease {
-public:
+  public:
     explicit Lease(std::atomic<bool>& in_use) : in_use_(in_use) {
         bool expected = false;
         held_ = in_use_.compare_exchange_strong(expected, true);
@@ -54,7 +54,7 @@ public:
     Lease& operator=(const Lease&) = delete;
     explicit operator bool() const { return held_; }
 
-private:
+  private:
     std::atomic<bool>& in_use_;
     bool held_ = false;
 };
@@ -179,8 +179,7 @@ bool CommandChannel::write_block(int address, int length, std::span<const std::u
     Lease lease(in_use_);
     if (!lease) return false;
     piece_.fill(0xFF);
-    if (!exchange_locked(WriteSetupCmd, address % 256, address / 256, length % 256,
-                         length / 256)) {
+    if (!exchange_locked(WriteSetupCmd, address % 256, address / 256, length % 256, length / 256)) {
         return false;
     }
     for (int offset = 0; offset < length && usable(); offset += kPieceSize) {

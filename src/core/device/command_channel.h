@@ -36,7 +36,7 @@ struct ControllerStatus {
 };
 
 class CommandChannel {
-public:
+  public:
     CommandChannel(Connection& connection, Sleeper& sleeper, ChannelHooks hooks = {});
 
     void set_hooks(ChannelHooks hooks) { hooks_ = std::move(hooks); }
@@ -66,7 +66,7 @@ public:
 
     const ControllerStatus& status() const { return status_; }
 
-private:
+  private:
     class Lease;
 
     bool usable() const;

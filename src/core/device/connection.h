@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "core/device/hid_transport.h"
 
@@ -10,6 +11,7 @@ namespace krvm {
 
 struct Connection {
     std::unique_ptr<HidTransport> handle;  // null is the invalid handle: no mouse
+    std::string path;                      // the interface the handle was opened from
     std::uint32_t vendor_id = 0;
     std::uint32_t product_id = 0;
     int feature_report_length = 0;

@@ -12,7 +12,7 @@ namespace krvm {
 using FeatureReport = std::array<std::uint8_t, protocol::kReportSize>;
 
 class HidTransport {
-public:
+  public:
     virtual ~HidTransport() = default;
 
     // Sends the report (byte 0 is the report id). False when the device did not take it.

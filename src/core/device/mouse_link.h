@@ -11,14 +11,15 @@
 namespace krvm {
 
 class MouseLink {
-public:
+  public:
     explicit MouseLink(std::unique_ptr<Sleeper> sleeper = std::make_unique<ThreadSleeper>())
         : sleeper_(std::move(sleeper)) {}
 
     Connection& connection() { return connection_; }
     CommandChannel& channel() { return channel_; }
+    Sleeper& sleeper() { return *sleeper_; }
 
-private:
+  private:
     std::unique_ptr<Sleeper> sleeper_;
     Connection connection_;
     CommandChannel channel_{connection_, *sleeper_};

@@ -48,15 +48,21 @@ constexpr int kServedControllerType = 152;
 // The controller type a status type code stands for; 0 for codes the tool does not know.
 constexpr int controller_type_of(std::uint8_t type_code) {
     switch (type_code) {
-        case kTypeCode144: return 144;
-        case kTypeCode153: return 153;
-        case kTypeCode152: return 152;
-        default: return 0;
+        case kTypeCode144:
+            return 144;
+        case kTypeCode153:
+            return 153;
+        case kTypeCode152:
+            return 152;
+        default:
+            return 0;
     }
 }
 
 // Pieces needed for a block: full pieces plus one short piece for a remainder.
-constexpr int piece_count(int length) { return (length + kPieceSize - 1) / kPieceSize; }
+constexpr int piece_count(int length) {
+    return (length + kPieceSize - 1) / kPieceSize;
+}
 
 static_assert(piece_count(2048) == 342);
 

@@ -22,8 +22,9 @@ using Eeprom = std::array<std::uint8_t, protocol::kEepromSize>;
 Eeprom simulated_start_image();
 
 class SimulatedMouse final : public HidTransport {
-public:
-    explicit SimulatedMouse(SimulationOptions options = {}, Eeprom eeprom = simulated_start_image());
+  public:
+    explicit SimulatedMouse(SimulationOptions options = {},
+                            Eeprom eeprom = simulated_start_image());
 
     // A mouse whose EEPROM lives in `file`: read from it when it exists (it must hold exactly
     // 2048 bytes), created from the start image when it does not, and rewritten atomically
@@ -35,8 +36,8 @@ public:
     bool get_feature(FeatureReport& report) override;
     bool present() const override;
 
-    // Plugging in and out, as the user would.
-    void set_plugged(bool plugged) { plugged_ = plugged; }
+    // Plugging in and out, as the user would. Plugging in again also ends an `unplug-after`.
+    void set_plugged(bool plugged);
 
     SimulationOptions& options() { return options_; }
     const Eeprom& eeprom() const { return eeprom_; }
@@ -44,7 +45,7 @@ public:
     // Why the EEPROM file could not be written last time, if it could not.
     const std::optional<Error>& file_error() const { return file_error_; }
 
-private:
+  private:
     enum class Block { none, read, write };
 
     bool count_report();

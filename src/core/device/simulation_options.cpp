@@ -53,10 +53,14 @@ Status apply_simulation_option(SimulationOptions& options, std::string_view key_
         return {};
     }
     if (key == "answer") {
-        if (value == "normal") options.answer = SimulationOptions::Answer::normal;
-        else if (value == "never") options.answer = SimulationOptions::Answer::never;
-        else if (value == "refuse") options.answer = SimulationOptions::Answer::refuse;
-        else return bad_value(key, value, "normal, never or refuse");
+        if (value == "normal")
+            options.answer = SimulationOptions::Answer::normal;
+        else if (value == "never")
+            options.answer = SimulationOptions::Answer::never;
+        else if (value == "refuse")
+            options.answer = SimulationOptions::Answer::refuse;
+        else
+            return bad_value(key, value, "normal, never or refuse");
         return {};
     }
     if (key == "latency") {
@@ -75,8 +79,8 @@ Status apply_simulation_option(SimulationOptions& options, std::string_view key_
         if (first < 0 || last < first) {
             return bad_value(key, value, "an EEPROM address range FROM-TO");
         }
-        options.drop_writes = SimulationOptions::AddressRange{static_cast<int>(first),
-                                                              static_cast<int>(last)};
+        options.drop_writes =
+            SimulationOptions::AddressRange{static_cast<int>(first), static_cast<int>(last)};
         return {};
     }
     if (key == "unplug-after") {

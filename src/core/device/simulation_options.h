@@ -20,14 +20,14 @@ struct SimulationOptions {
         int last = 0;
     };
 
-    std::uint8_t type_code = 0xFD;      // status byte 3
-    bool access = true;                 // status flag 0x04
-    std::uint8_t signature = 0xAA;      // status byte 1
+    std::uint8_t type_code = 0xFD;  // status byte 3
+    bool access = true;             // status flag 0x04
+    std::uint8_t signature = 0xAA;  // status byte 1
     Answer answer = Answer::normal;
-    int latency = 0;                    // polls answered "not yet" before each answer
+    int latency = 0;                          // polls answered "not yet" before each answer
     std::optional<AddressRange> drop_writes;  // acknowledged but not stored
-    std::optional<long> unplug_after;   // reports before the mouse is gone
-    std::uint16_t buttons = 0;          // pressed-button mask
+    std::optional<long> unplug_after;         // reports before the mouse is gone
+    std::uint16_t buttons = 0;                // pressed-button mask
 };
 
 // Applies one `KEY=VALUE` setting (type, access, signature, answer, latency, drop-writes,

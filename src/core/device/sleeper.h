@@ -4,14 +4,14 @@
 namespace krvm {
 
 class Sleeper {
-public:
+  public:
     virtual ~Sleeper() = default;
     virtual void sleep_ms(int milliseconds) = 0;
 };
 
 // Sleeps the calling thread for real.
 class ThreadSleeper final : public Sleeper {
-public:
+  public:
     void sleep_ms(int milliseconds) override;
 };
 

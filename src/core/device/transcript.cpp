@@ -39,4 +39,11 @@ bool TranscriptTransport::get_feature(FeatureReport& report) {
     return got;
 }
 
+std::unique_ptr<HidTransport> TranscriptBus::open(const HidInterfaceInfo& interface,
+                                                  OpenError& error) {
+    std::unique_ptr<HidTransport> handle = inner_->open(interface, error);
+    if (!handle) return nullptr;
+    return std::make_unique<TranscriptTransport>(std::move(handle), transcript_);
+}
+
 }  // namespace krvm

@@ -9,19 +9,20 @@
 #include <string>
 
 #include "core/common/result.h"
+#include "core/device/hid_bus.h"
 #include "core/device/hid_transport.h"
 
 namespace krvm {
 
 class Transcript {
-public:
+  public:
     static Result<std::shared_ptr<Transcript>> open(const std::filesystem::path& path);
 
     void record(const char* direction, const FeatureReport& report);
 
     explicit Transcript(std::ofstream stream) : stream_(std::move(stream)) {}
 
-private:
+  private:
     std::ofstream stream_;
 };
 
@@ -30,7 +31,7 @@ std::string transcript_line(const char* direction, const FeatureReport& report);
 
 // Passes reports through to `inner` and records each one that went through.
 class TranscriptTransport final : public HidTransport {
-public:
+  public:
     TranscriptTransport(std::unique_ptr<HidTransport> inner, std::shared_ptr<Transcript> transcript)
         : inner_(std::move(inner)), transcript_(std::move(transcript)) {}
 
@@ -38,8 +39,23 @@ public:
     bool get_feature(FeatureReport& report) override;
     bool present() const override { return inner_->present(); }
 
-private:
+  private:
     std::unique_ptr<HidTransport> inner_;
+    std::shared_ptr<Transcript> transcript_;
+};
+
+// Records the reports of every interface opened through `inner` (the trace of a real mouse).
+class TranscriptBus final : public HidBus {
+  public:
+    TranscriptBus(std::unique_ptr<HidBus> inner, std::shared_ptr<Transcript> transcript)
+        : inner_(std::move(inner)), transcript_(std::move(transcript)) {}
+
+    std::vector<HidInterfaceInfo> enumerate() override { return inner_->enumerate(); }
+    std::unique_ptr<HidTransport> open(const HidInterfaceInfo& interface,
+                                       OpenError& error) override;
+
+  private:
+    std::unique_ptr<HidBus> inner_;
     std::shared_ptr<Transcript> transcript_;
 };
 

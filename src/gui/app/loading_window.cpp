@@ -37,7 +37,8 @@ void LoadingWindow::setFrames(QVector<QPixmap> frames, int frameIntervalMs) {
         m_picture.setPixmap(m_frames.front());
         // Black is the see-through colour: only the picture's shape shows.
         QImage first = m_frames.front().scaled(m_picture.size()).toImage();
-        QBitmap shape = QBitmap::fromImage(first.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor));
+        QBitmap shape =
+            QBitmap::fromImage(first.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor));
         QRegion region(shape);
         setMask(region.isEmpty() ? QRegion(rect()) : region.translated(m_picture.pos()));
     }

@@ -12,7 +12,7 @@ namespace krvm {
 class LoadingWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kWidth = 206;
     static constexpr int kHeight = 196;
     static constexpr int kPictureWidth = 200;
@@ -28,11 +28,11 @@ public:
     // The animation's frames, shown in turn while the window is visible.
     void setFrames(QVector<QPixmap> frames, int frameIntervalMs);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void nextFrame();
 
     QWidget* m_mainWindow;

@@ -10,6 +10,7 @@
 #include "gui/app/loading_window.h"
 #include "gui/app/main_window.h"
 #include "gui/app/placeholder_art.h"
+#include "platform/hid/bus_for_options.h"
 #include "platform/instance/single_instance.h"
 
 namespace {
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
             std::printf("%s%s", kUsage, krvm::kDeviceOptionsHelp);
             return 0;
         }
-        std::fprintf(stderr, "krvm640: unknown option '%s'\nTry 'krvm640 --help'.\n", argument.c_str());
+        std::fprintf(stderr, "krvm640: unknown option '%s'\nTry 'krvm640 --help'.\n",
+                     argument.c_str());
         return 1;
     }
 
@@ -45,8 +47,13 @@ int main(int argc, char** argv) {
     if (instance.signalRunningInstance()) return 0;
     instance.listen();
 
+    auto bus = krvm::bus_for_options(parsed->device);
+    if (!bus) {
+        std::fprintf(stderr, "krvm640: %s\n", bus.error().message.c_str());
+        return 1;
+    }
     krvm::MouseLink mouse;
-    krvm::MainWindow window(mouse);
+    krvm::MainWindow window(**bus, mouse);
     krvm::LoadingWindow loading(&window);
     loading.setFrames(krvm::placeholder::loadingFrames(), kFrameIntervalMs);
     window.setLoadingWindow(&loading);

@@ -3,23 +3,37 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
+#include "core/app/accepted_identifiers.h"
+#include "core/app/discovery.h"
 #include "gui/app/loading_window.h"
 #include "gui/app/placeholder_art.h"
 
 namespace krvm {
 
-MainWindow::MainWindow(MouseLink& mouse, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window), m_mouse(mouse) {
+MainWindow::MainWindow(HidBus& bus, MouseLink& mouse, MessagePresenter* messages, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Window),
+      m_mouse(mouse),
+      m_ownMessages(messages ? nullptr : std::make_unique<MessageBoxPresenter>(this)),
+      m_messages(messages ? messages : m_ownMessages.get()),
+      m_watch(bus, mouse, *this, mouse.sleeper()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
+    m_devTimer.setInterval(ConnectionWatch::kIntervalMs);
+    connect(&m_devTimer, &QTimer::timeout, this, &MainWindow::DevTimerTimer);
+    m_devTimer.start();
     createPages();
     createWindowButtons();
     FormCreate();
+}
+
+MainWindow::~MainWindow() {
+    m_closing = true;
 }
 
 void MainWindow::createPages() {
@@ -156,7 +170,9 @@ void MainWindow::applyFontChoice() {
     // The font choice from the locale arrives with the language tables.
 }
 
-void MainWindow::layOutLanguage(int language) { m_language = language; }
+void MainWindow::layOutLanguage(int language) {
+    m_language = language;
+}
 
 void MainWindow::keepDefaultImageIdentifiers() {
     // The identifier bytes of the embedded default image arrive with the image model.
@@ -167,10 +183,16 @@ void MainWindow::setApplicationTitle() {
     m_trayIcon.setToolTip(m_applicationTitle);
 }
 
-void MainWindow::resetConnection() { m_mouse.connection().invalidate(); }
+void MainWindow::resetConnection() {
+    m_mouse.connection().invalidate();
+}
 
+// The no-device state: the default image on page 1, the page buttons inert. The busy overlays
+// stay as they are, so the pages remain locked while no mouse is connected.
 void MainWindow::RefreshErrorAP() {
-    // The no-device state arrives with device discovery.
+    // InitNoDevice: the embedded default image arrives with the image model.
+    m_noDevice = true;
+    showOnlyPage(1);
 }
 
 void MainWindow::readPointerSettings() {
@@ -185,10 +207,82 @@ void MainWindow::Btn_Lang1_0Click() {
     // Switching the language arrives with the language tables.
 }
 
+// Messages in English until the language tables arrive.
+QString MainWindow::text(const char* id) const {
+    static const QHash<QString, QString> english{
+        {QStringLiteral("Str020"), QStringLiteral("Finding the specified device")},
+        {QStringLiteral("Str100"), QStringLiteral("No Device Found")},
+        {QStringLiteral("Str101"),
+         QStringLiteral("Please check your device is attached to USB port")},
+        {QStringLiteral("Str107"), QStringLiteral("The mouse manufacturer or product id error")},
+    };
+    return english.value(QLatin1String(id));
+}
+
+// Waits in a local event loop, so the window stays responsive and movable meanwhile.
+void MainWindow::wait_with_events(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void MainWindow::device_lost(const std::vector<std::string>& permissionDenied) {
+    m_noDevice = false;
+    RefreshErrorAP();
+    busyOn();
+    m_devTimer.start();
+    QString message = text("Str100") + QStringLiteral("\n\n") + text("Str101");
+    for (const std::string& path : permissionDenied) {
+        message += QStringLiteral("\n\n") + QString::fromStdString(permission_hint(path));
+    }
+    m_messages->show(message, m_applicationTitle);
+}
+
+// Identification after opening: served controller, accepted identifier bytes, then the image.
+void MainWindow::ReadDevInfo() {
+    if (m_closing) return;
+    Identification identification = identify_mouse(m_mouse.channel(), accepted_identifier_pairs());
+    if (identification.identifier) m_identifierReadBack = identification.identifier;
+    switch (identification.outcome) {
+        case IdentifyOutcome::unanswered:
+            return;
+        case IdentifyOutcome::accepted:
+            Btn_Read();
+            return;
+        case IdentifyOutcome::identifier_refused:
+            // The connection stays open; the window keeps showing the default image.
+            m_devTimer.stop();
+            m_messages->show(text("Str107"), QString());
+            m_devTimer.start();
+            return;
+        case IdentifyOutcome::not_served:
+            m_mouse.connection().invalidate();
+            m_messages->show(text("Str020"), QString());
+            m_devTimer.start();
+            return;
+    }
+}
+
+// The image read, entered in configuration mode after identification.
+void MainWindow::Btn_Read() {
+    m_devTimer.stop();
+    busyOn();
+    showLoading();
+    CommandChannel& channel = m_mouse.channel();
+    channel.read_block(0, protocol::kEepromSize, m_image, true);
+    channel.leave_config_mode();
+    showOnlyPage(1);
+    m_noDevice = false;
+    QCoreApplication::processEvents();
+    hideLoading();
+    m_devTimer.start();
+    busyOff();
+}
+
 void MainWindow::setLoadingWindow(LoadingWindow* loading) {
     m_loading = loading;
-    m_mouse.channel().set_hooks({[this] { showLoading(); },
-                                 [] { QCoreApplication::processEvents(); }});
+    m_mouse.channel().set_hooks(
+        {[this] { showLoading(); }, [] { QCoreApplication::processEvents(); }});
 }
 
 void MainWindow::busyOn() {
@@ -222,6 +316,8 @@ void MainWindow::restoreAndRaise() {
 // Any close first takes the mouse away from the channel, so nothing more is sent.
 void MainWindow::closeEvent(QCloseEvent* event) {
     m_mouse.connection().invalidate();
+    m_closing = true;
+    m_devTimer.stop();
     if (m_loading) m_loading->close();
     m_trayIcon.hide();
     event->accept();

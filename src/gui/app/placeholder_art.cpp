@@ -28,7 +28,8 @@ QPixmap background() {
     painter.drawLine(40, 60, kBackgroundSize.width() - 40, 60);
     painter.setPen(QColor(200, 204, 212));
     painter.setFont(QFont(QStringLiteral("Sans"), 16, QFont::Bold));
-    painter.drawText(QRect(40, 16, 600, 40), Qt::AlignVCenter, QStringLiteral("KRVM640 Gaming Mouse"));
+    painter.drawText(QRect(40, 16, 600, 40), Qt::AlignVCenter,
+                     QStringLiteral("KRVM640 Gaming Mouse"));
     return pixmap;
 }
 

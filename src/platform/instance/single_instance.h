@@ -11,7 +11,7 @@ namespace krvm {
 class SingleInstance : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // `key` identifies the program (the main window's caption); it is made unique per user.
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
 
@@ -21,11 +21,11 @@ public:
     // Starts listening, so that later starts find this instance. False if that failed.
     bool listen();
 
-signals:
+  signals:
     // A later start asked this instance to restore and raise its window.
     void activationRequested();
 
-private:
+  private:
     QString m_serverName;
     QLocalServer m_server;
 };

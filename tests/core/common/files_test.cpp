@@ -8,7 +8,8 @@ namespace krvm {
 namespace {
 
 TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
-    auto dir = std::filesystem::temp_directory_path() / ("krvm640-files-" + std::to_string(::getpid()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("krvm640-files-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::vector<std::uint8_t> first(5000, 1), second{2, 3};
     ASSERT_TRUE(write_file_atomically(dir / "f.bin", first));

@@ -17,7 +17,7 @@ struct LoggedReport {
 };
 
 class RecordingTransport final : public HidTransport {
-public:
+  public:
     RecordingTransport(HidTransport& inner, std::vector<LoggedReport>& log)
         : inner_(inner), log_(log) {}
 
@@ -33,13 +33,13 @@ public:
     }
     bool present() const override { return inner_.present(); }
 
-private:
+  private:
     HidTransport& inner_;
     std::vector<LoggedReport>& log_;
 };
 
 class CountingSleeper final : public Sleeper {
-public:
+  public:
     void sleep_ms(int milliseconds) override {
         ++sleeps;
         total_ms += milliseconds;

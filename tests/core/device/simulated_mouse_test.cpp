@@ -13,7 +13,7 @@ namespace krvm {
 namespace {
 
 class TempDir : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("krvm640-sim-" + std::to_string(::getpid()) + "-" +

@@ -7,9 +7,9 @@ namespace {
 
 TEST(SimulationOptions, AcceptedSettings) {
     SimulationOptions options;
-    for (const char* setting : {"type=0x35", "access=0", "signature=85", "answer=refuse",
-                                "latency=3", "drop-writes=0-255", "unplug-after=40",
-                                "buttons=0x1FF"}) {
+    for (const char* setting :
+         {"type=0x35", "access=0", "signature=85", "answer=refuse", "latency=3",
+          "drop-writes=0-255", "unplug-after=40", "buttons=0x1FF"}) {
         EXPECT_TRUE(apply_simulation_option(options, setting).ok()) << setting;
     }
     EXPECT_EQ(options.type_code, 0x35);
