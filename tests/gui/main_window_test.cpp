@@ -109,6 +109,20 @@ TEST_F(MainWindowTest, RefusedControllerGetsItsMessageAndIsDropped) {
     EXPECT_FALSE(window.overlay(1)->isHidden());
 }
 
+TEST_F(MainWindowTest, ForeignIdentifierBytesKeepTheConnectionButNotThePages) {
+    Eeprom foreign = simulated_start_image();
+    foreign[kIdentifierAddress] = 0x12;
+    simulated = std::make_shared<SimulatedMouse>(SimulationOptions{}, foreign);
+    bus = SimulatedHidBus(simulated, nullptr, std::nullopt, nullptr);
+    window.DevTimerTimer();
+    EXPECT_TRUE(mouse.connection().valid());
+    EXPECT_EQ(messages.texts, QStringList{"The mouse manufacturer or product id error"});
+    EXPECT_FALSE(window.overlay(1)->isHidden());
+    EXPECT_TRUE(window.devTimer().isActive());
+    ASSERT_TRUE(window.identifierReadBack());
+    EXPECT_EQ(window.identifierReadBack()->manufacturer, 0x12);
+}
+
 TEST_F(MainWindowTest, ClosingDropsTheMouseBeforeAnythingElse) {
     mouse.connection().handle = std::make_unique<SimulatedMouse>();
     window.close();
