@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/common/files.h"
+#include "core/config/default_images.h"
 
 namespace krvm {
 
@@ -16,7 +17,10 @@ constexpr std::uint8_t kRefusal = 0xEE;
 }  // namespace
 
 Eeprom simulated_start_image() {
-    // A blank controller: an EEPROM that was never written reads all 0xFF.
+    // A mouse as it leaves the factory: written with preset 1.
+    auto preset = embedded_default_image(1);
+    if (preset) return *preset;
+    // Without the resource, a blank controller: an EEPROM never written reads all 0xFF.
     Eeprom blank;
     blank.fill(0xFF);
     return blank;
@@ -25,8 +29,8 @@ Eeprom simulated_start_image() {
 SimulatedMouse::SimulatedMouse(SimulationOptions options, Eeprom eeprom)
     : options_(options), eeprom_(eeprom) {}
 
-Result<std::unique_ptr<SimulatedMouse>> SimulatedMouse::with_file(
-    const std::filesystem::path& file, SimulationOptions options) {
+Result<std::unique_ptr<SimulatedMouse>> SimulatedMouse::with_file(const std::filesystem::path& file,
+                                                                  SimulationOptions options) {
     Eeprom eeprom = simulated_start_image();
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored)) {
@@ -63,9 +67,14 @@ bool SimulatedMouse::send_feature(const FeatureReport& report) {
     reply_ = report;
     reply_[kStatusByte] = kNoAnswerYet;
     switch (options_.answer) {
-        case SimulationOptions::Answer::never: break;
-        case SimulationOptions::Answer::refuse: reply_[kStatusByte] = kRefusal; break;
-        case SimulationOptions::Answer::normal: run(report); break;
+        case SimulationOptions::Answer::never:
+            break;
+        case SimulationOptions::Answer::refuse:
+            reply_[kStatusByte] = kRefusal;
+            break;
+        case SimulationOptions::Answer::normal:
+            run(report);
+            break;
     }
     return true;
 }
@@ -83,7 +92,9 @@ bool SimulatedMouse::get_feature(FeatureReport& report) {
     return true;
 }
 
-void SimulatedMouse::answer(std::uint8_t status) { reply_[kStatusByte] = status; }
+void SimulatedMouse::answer(std::uint8_t status) {
+    reply_[kStatusByte] = status;
+}
 
 // Commands that need configuration mode stay unanswered outside it, like a mouse that ignores
 // a request it cannot serve.
