@@ -18,7 +18,7 @@ using testing::LoggedReport;
 
 // A simulated mouse on the other end of a channel, with every report logged.
 class ChannelTest : public ::testing::Test {
-  protected:
+protected:
     void connect(SimulationOptions options = {}) {
         mouse = std::make_unique<SimulatedMouse>(options);
         connection.handle = std::make_unique<testing::RecordingTransport>(*mouse, log);
@@ -49,6 +49,7 @@ struct BlockCase {
 std::ostream& operator<<(std::ostream& out, const BlockCase& c) {
     return out << c.length << " bytes at " << c.address;
 }
+
 
 class BlockPieces : public ChannelTest, public ::testing::WithParamInterface<BlockCase> {};
 
@@ -106,8 +107,7 @@ TEST_F(ChannelTest, SingleShortWritePieceIsFilledWithFF) {
     ASSERT_EQ(channel.enter_config_mode(), ConfigModeEntry::served);
     std::vector<std::uint8_t> source{0xA5, 0x5A};
     ASSERT_TRUE(channel.write_block(54, 2, source));
-    EXPECT_EQ(sent(WritePieceCmd)[0]->bytes,
-              (FeatureReport{4, 7, 0xA5, 0x5A, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(sent(WritePieceCmd)[0]->bytes, (FeatureReport{4, 7, 0xA5, 0x5A, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(mouse->eeprom()[54], 0xA5);
     EXPECT_EQ(mouse->eeprom()[56], 0xFF);  // the filler is not part of the block
 }
@@ -120,9 +120,8 @@ struct SilenceCase {
     int sleeps;
     long total_ms;
 };
-std::ostream& operator<<(std::ostream& out, const SilenceCase& c) {
-    return out << c.name;
-}
+std::ostream& operator<<(std::ostream& out, const SilenceCase& c) { return out << c.name; }
+
 
 class Silence : public ChannelTest, public ::testing::WithParamInterface<SilenceCase> {};
 
@@ -204,9 +203,8 @@ struct StatusCase {
     ConfigModeEntry entry;
     int controller_type;
 };
-std::ostream& operator<<(std::ostream& out, const StatusCase& c) {
-    return out << c.name;
-}
+std::ostream& operator<<(std::ostream& out, const StatusCase& c) { return out << c.name; }
+
 
 class StatusReply : public ChannelTest, public ::testing::WithParamInterface<StatusCase> {};
 
@@ -224,13 +222,12 @@ TEST_P(StatusReply, DecidesWhetherTheMouseIsServed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Controllers, StatusReply,
-    ::testing::Values(
-        StatusCase{"type152", 0xFD, true, 0xAA, ConfigModeEntry::served, 152},
-        StatusCase{"type144", 0x35, true, 0xAA, ConfigModeEntry::not_served, 144},
-        StatusCase{"type153", 0x75, true, 0xAA, ConfigModeEntry::not_served, 153},
-        StatusCase{"unknownType", 0x12, true, 0xAA, ConfigModeEntry::not_served, 0},
-        StatusCase{"accessDenied", 0xFD, false, 0xAA, ConfigModeEntry::not_served, 152},
-        StatusCase{"wrongSignature", 0xFD, true, 0x55, ConfigModeEntry::unanswered, 152}),
+    ::testing::Values(StatusCase{"type152", 0xFD, true, 0xAA, ConfigModeEntry::served, 152},
+                      StatusCase{"type144", 0x35, true, 0xAA, ConfigModeEntry::not_served, 144},
+                      StatusCase{"type153", 0x75, true, 0xAA, ConfigModeEntry::not_served, 153},
+                      StatusCase{"unknownType", 0x12, true, 0xAA, ConfigModeEntry::not_served, 0},
+                      StatusCase{"accessDenied", 0xFD, false, 0xAA, ConfigModeEntry::not_served, 152},
+                      StatusCase{"wrongSignature", 0xFD, true, 0x55, ConfigModeEntry::unanswered, 152}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(ChannelTest, WrongSignatureSendsNothingAfterTheStatus) {
