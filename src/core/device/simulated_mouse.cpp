@@ -29,8 +29,8 @@ Eeprom simulated_start_image() {
 SimulatedMouse::SimulatedMouse(SimulationOptions options, Eeprom eeprom)
     : options_(options), eeprom_(eeprom) {}
 
-Result<std::unique_ptr<SimulatedMouse>> SimulatedMouse::with_file(const std::filesystem::path& file,
-                                                                  SimulationOptions options) {
+Result<std::unique_ptr<SimulatedMouse>> SimulatedMouse::with_file(
+    const std::filesystem::path& file, SimulationOptions options) {
     Eeprom eeprom = simulated_start_image();
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored)) {
@@ -67,14 +67,9 @@ bool SimulatedMouse::send_feature(const FeatureReport& report) {
     reply_ = report;
     reply_[kStatusByte] = kNoAnswerYet;
     switch (options_.answer) {
-        case SimulationOptions::Answer::never:
-            break;
-        case SimulationOptions::Answer::refuse:
-            reply_[kStatusByte] = kRefusal;
-            break;
-        case SimulationOptions::Answer::normal:
-            run(report);
-            break;
+        case SimulationOptions::Answer::never: break;
+        case SimulationOptions::Answer::refuse: reply_[kStatusByte] = kRefusal; break;
+        case SimulationOptions::Answer::normal: run(report); break;
     }
     return true;
 }
@@ -92,9 +87,7 @@ bool SimulatedMouse::get_feature(FeatureReport& report) {
     return true;
 }
 
-void SimulatedMouse::answer(std::uint8_t status) {
-    reply_[kStatusByte] = status;
-}
+void SimulatedMouse::answer(std::uint8_t status) { reply_[kStatusByte] = status; }
 
 // Commands that need configuration mode stay unanswered outside it, like a mouse that ignores
 // a request it cannot serve.
