@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/messages.h"
 #include "cli/mouse_session.h"
 #include "core/app/device_options.h"
 
@@ -14,9 +16,15 @@ constexpr const char* kUsageText =
     "Usage: krvm640ctl [OPTIONS] COMMAND\n"
     "\n"
     "Commands:\n"
-    "  info       identify the mouse: controller type, access flag, identifier bytes\n"
+    "  info                 identify the mouse: controller type, access flag, identifier bytes\n"
+    "  read FILE            read the mouse's 2048-byte image and save it in FILE (a profile)\n"
+    "  write FILE           write the profile FILE to the mouse and verify it\n"
+    "  restore 1|2|3|builtin\n"
+    "                       write preset 1, 2 or 3, or the built-in defaults, and verify\n"
+    "  show [FILE] [--json] decode the profile FILE, or the mouse's image without FILE\n"
     "\n"
     "Options:\n"
+    "  --lang 1|2|3            language of the messages (3, English, by default)\n"
     "  --help                  show this text\n";
 
 constexpr const char* kExitCodes =
@@ -27,43 +35,46 @@ constexpr const char* kExitCodes =
     "  2  no mouse found\n"
     "  3  the mouse did not answer\n"
     "  4  the mouse was refused (controller type other than 152, or no EEPROM access)\n"
-    "  6  a file could not be read or written\n";
+    "  6  a file could not be read or written\n"
+    "  7  the mouse's manufacturer or product id is not accepted\n"
+    "  8  the profile file's type byte is wrong\n"
+    "  9  the settings did not read back as written after one rewrite (\"Fail\")\n";
 
-void print_help() { std::printf("%s%s%s", kUsageText, kDeviceOptionsHelp, kExitCodes); }
+void print_help() {
+    std::printf("%s%s%s", kUsageText, kDeviceOptionsHelp, kExitCodes);
+}
 
-// Identifier bytes: the manufacturer and product codes at EEPROM address 54 (255 = generic).
-constexpr int kIdentifierAddress = 54;
-constexpr int kIdentifierLength = 2;
+int usage_error(const std::string& problem) {
+    std::fprintf(stderr, "krvm640ctl: %s\nTry 'krvm640ctl --help'.\n", problem.c_str());
+    return kUsage;
+}
 
-int info(MouseSession& session) {
-    if (!session.connected()) {
-        std::fprintf(stderr, "No Device Found\nPlease check your device is attached to USB port\n");
-        return kNoMouse;
-    }
-    CommandChannel& channel = session.channel();
-    ConfigModeEntry entry = channel.enter_config_mode();
-    if (entry == ConfigModeEntry::unanswered) {
-        std::fprintf(stderr, "The mouse did not answer.\n");
-        return kNoAnswer;
-    }
-    std::vector<std::uint8_t> identifier(kIdentifierLength, 0xFF);
-    bool identified = entry == ConfigModeEntry::served &&
-                      channel.read_block(kIdentifierAddress, kIdentifierLength, identifier, false);
-    channel.leave_config_mode();
+struct CommandLine {
+    std::vector<std::string> words;  // the command and its arguments
+    int language = kEnglish;
+    bool json = false;
+};
 
-    const ControllerStatus& status = channel.status();
-    std::printf("controller type: %d\n", status.controller_type);
-    std::printf("EEPROM access: %s\n", status.access_allowed ? "granted" : "denied");
-    if (entry != ConfigModeEntry::served) {
-        std::fprintf(stderr, "Finding the specified device\n");
-        return kNotServed;
+// Takes --lang and --json out of the arguments that are not device options.
+Result<CommandLine> parse_command_line(const std::vector<std::string>& rest) {
+    CommandLine line;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const std::string& word = rest[i];
+        if (word == "--json") {
+            line.json = true;
+        } else if (word == "--lang" || word.starts_with("--lang=")) {
+            std::string value =
+                word == "--lang" ? (i + 1 < rest.size() ? rest[++i] : "") : word.substr(7);
+            if (value != "1" && value != "2" && value != "3")
+                return Error{"--lang takes 1, 2 or 3"};
+            line.language = value[0] - '0';
+        } else if (word.starts_with("--")) {
+            return Error{"unknown option '" + word + "'"};
+        } else {
+            line.words.push_back(word);
+        }
     }
-    if (!identified) {
-        std::fprintf(stderr, "The mouse did not answer.\n");
-        return kNoAnswer;
-    }
-    std::printf("manufacturer id: %d\nproduct id: %d\n", identifier[0], identifier[1]);
-    return kSuccess;
+    return line;
 }
 
 int run(const std::vector<std::string>& arguments) {
@@ -72,22 +83,38 @@ int run(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "krvm640ctl: %s\n", parsed.error().message.c_str());
         return kUsage;
     }
-    const std::vector<std::string>& rest = parsed->rest;
-    if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
-        print_help();
-        return kSuccess;
+    for (const std::string& word : parsed->rest) {
+        if (word == "--help" || word == "-h") {
+            print_help();
+            return kSuccess;
+        }
     }
-    if (rest.size() != 1 || rest[0] != "info") {
-        std::fprintf(stderr, "krvm640ctl: %s\nTry 'krvm640ctl --help'.\n",
-                     rest.empty() ? "no command given" : ("unknown command '" + rest[0] + "'").c_str());
-        return kUsage;
+    auto line = parse_command_line(parsed->rest);
+    if (!line) return usage_error(line.error().message);
+    const std::vector<std::string>& words = line->words;
+    if (words.empty()) return usage_error("no command given");
+    const std::string& command = words[0];
+    bool takes_file = command == "read" || command == "write" || command == "restore";
+    if (!takes_file && command != "info" && command != "show") {
+        return usage_error("unknown command '" + command + "'");
     }
+    std::size_t count = words.size() - 1;
+    bool fits = takes_file ? count == 1 : command == "info" ? count == 0 : count <= 1;
+    if (!fits) return usage_error("wrong number of arguments for '" + command + "'");
+    if (command == "show" && words.size() == 2)
+        return show_file_command(words[1], line->json, line->language);
+
     auto session = MouseSession::open(parsed->device);
     if (!session) {
         std::fprintf(stderr, "krvm640ctl: %s\n", session.error().message.c_str());
         return kFileError;
     }
-    return info(**session);
+    CommandContext context{**session, line->language};
+    if (command == "info") return info_command(context);
+    if (command == "read") return read_command(context, words[1]);
+    if (command == "write") return write_command(context, words[1]);
+    if (command == "restore") return restore_command(context, words[1]);
+    return show_mouse_command(context, line->json);
 }
 
 }  // namespace
