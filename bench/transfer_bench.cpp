@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "core/config/config_cycle.h"
+#include "core/config/identification.h"
 #include "core/device/command_channel.h"
 #include "core/device/simulated_mouse.h"
 
@@ -35,12 +37,13 @@ double cpu_seconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void measure(const char* name, const std::function<void(CommandChannel&)>& transfer) {
+// `transfer` runs on a fresh simulated mouse; with `open` configuration mode is entered first.
+void measure(const char* name, const std::function<void(CommandChannel&)>& transfer, bool open = true) {
     Connection connection;
     connection.handle = std::make_unique<SimulatedMouse>();
     TallyingSleeper sleeper;
     CommandChannel channel(connection, sleeper);
-    channel.enter_config_mode();
+    if (open) channel.enter_config_mode();
     sleeper.asked_ms = 0;
 
     double cpu_before = cpu_seconds();
@@ -63,5 +66,24 @@ int main() {
     measure("write 2048 bytes", [&](CommandChannel& channel) {
         channel.write_block(0, protocol::kEepromSize, image);
     });
+    // What the user waits for: plugging in (identification and image read), and Apply (the
+    // whole image written, then the settings read back and compared).
+    CycleHost host;
+    measure(
+        "identify + image read",
+        [&](CommandChannel& channel) {
+            const IdentifierPair generic[] = {{0xFF, 0xFF}};
+            identify_mouse(channel, generic);
+            ConfigCycle(channel, host).Btn_Read();
+        },
+        false);
+    measure(
+        "apply + verification",
+        [&](CommandChannel& channel) {
+            ConfigCycle cycle(channel, host);
+            cycle.load_no_device_image();
+            cycle.DownloadParameter();
+        },
+        false);
     return 0;
 }
