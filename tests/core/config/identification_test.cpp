@@ -26,7 +26,9 @@ class Identify : public testing::CycleTest, public ::testing::WithParamInterface
 TEST_P(Identify, ReadsTheIdentifierOnlyFromAServedMouse) {
     const IdentifyCase& c = GetParam();
     SimulationOptions options;
-    if (*c.option) ASSERT_TRUE(apply_simulation_option(options, c.option));
+    if (*c.option) {
+        ASSERT_TRUE(apply_simulation_option(options, c.option));
+    }
     Eeprom eeprom = simulated_start_image();
     eeprom[54] = c.manufacturer;
     connect(options, eeprom);
