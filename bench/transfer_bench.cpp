@@ -8,6 +8,9 @@
 #include <functional>
 #include <vector>
 
+#include "core/config/config_cycle.h"
+#include "core/app/accepted_identifiers.h"
+#include "core/app/identification.h"
 #include "core/device/command_channel.h"
 #include "core/device/simulated_mouse.h"
 
@@ -35,12 +38,13 @@ double cpu_seconds() {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void measure(const char* name, const std::function<void(CommandChannel&)>& transfer) {
+// `transfer` runs on a fresh simulated mouse; with `open` configuration mode is entered first.
+void measure(const char* name, const std::function<void(CommandChannel&)>& transfer, bool open = true) {
     Connection connection;
     connection.handle = std::make_unique<SimulatedMouse>();
     TallyingSleeper sleeper;
     CommandChannel channel(connection, sleeper);
-    channel.enter_config_mode();
+    if (open) channel.enter_config_mode();
     sleeper.asked_ms = 0;
 
     double cpu_before = cpu_seconds();
@@ -61,7 +65,26 @@ int main() {
     measure("read 2048 bytes", [&](CommandChannel& channel) {
         channel.read_block(0, protocol::kEepromSize, image, true);
     });
-    measure("write 2048 bytes",
-            [&](CommandChannel& channel) { channel.write_block(0, protocol::kEepromSize, image); });
+    measure("write 2048 bytes", [&](CommandChannel& channel) {
+        channel.write_block(0, protocol::kEepromSize, image);
+    });
+    // What the user waits for: plugging in (identification and image read), and Apply (the
+    // whole image written, then the settings read back and compared).
+    CycleHost host;
+    measure(
+        "identify + image read",
+        [&](CommandChannel& channel) {
+            identify_mouse(channel, accepted_identifier_pairs());
+            ConfigCycle(channel, host).Btn_Read();
+        },
+        false);
+    measure(
+        "apply + verification",
+        [&](CommandChannel& channel) {
+            ConfigCycle cycle(channel, host);
+            cycle.load_no_device_image();
+            cycle.DownloadParameter();
+        },
+        false);
     return 0;
 }

@@ -3,16 +3,19 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/messages.h"
 #include "core/app/accepted_identifiers.h"
 #include "core/app/identification.h"
+#include "core/config/cycle_host.h"
 
 namespace krvm::cli {
 
-int info_command(MouseSession& session) {
-    if (int opened = session.open_mouse(); opened != kSuccess) return opened;
-    CommandChannel& channel = session.link().channel();
-    auto accepted = accepted_identifier_pairs();
-    Identification identification = identify_mouse(channel, accepted);
+int info_command(CommandContext& context) {
+    if (int opened = context.session.open_mouse(context.language); opened != kSuccess) {
+        return opened;
+    }
+    CommandChannel& channel = context.session.link().channel();
+    Identification identification = identify_mouse(channel, accepted_identifier_pairs());
     if (identification.outcome == IdentifyOutcome::unanswered) {
         std::fprintf(stderr, "The mouse did not answer.\n");
         return kNoAnswer;
@@ -21,18 +24,19 @@ int info_command(MouseSession& session) {
     std::printf("controller type: %d\n", status.controller_type);
     std::printf("EEPROM access: %s\n", status.access_allowed ? "granted" : "denied");
     if (identification.identifier) {
-        std::printf("manufacturer id: %d\nproduct id: %d\n",
-                    identification.identifier->manufacturer, identification.identifier->product);
+        std::printf("manufacturer id: %d\nproduct id: %d\n", identification.identifier->manufacturer,
+                    identification.identifier->product);
     }
     switch (identification.outcome) {
         case IdentifyOutcome::not_served:
-            std::fprintf(stderr, "Finding the specified device\n");
+            std::fprintf(stderr, "%s\n", message_text(message::kFindingDevice, context.language).c_str());
             return kNotServed;
         case IdentifyOutcome::identifier_refused:
-            std::fprintf(stderr, "The mouse manufacturer or product id error\n");
-            return kIdentifierRefused;
+            std::fprintf(stderr, "%s\n", message_text(message::kIdentifierError, context.language).c_str());
+            return kWrongIdentifier;
         default:
             channel.leave_config_mode();
+            std::printf("identifier: accepted\n");
             return kSuccess;
     }
 }

@@ -7,8 +7,8 @@
 
 namespace krvm::cli {
 
-int list_command(MouseSession& session) {
-    auto interfaces = session.bus().enumerate();
+int list_command(CommandContext& context) {
+    auto interfaces = context.session.bus().enumerate();
     auto chosen = chosen_interface(interfaces, kAcceptedIdentifierTable[0], kRequiredVersion);
     std::printf("  %-24s %-6s %-7s %-7s %s\n", "path", "vendor", "product", "version",
                 "feature length");

@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "cli/exit_codes.h"
+#include "cli/messages.h"
 #include "core/app/discovery.h"
+#include "core/config/cycle_host.h"
 #include "platform/hid/bus_for_options.h"
 
 namespace krvm::cli {
@@ -14,12 +16,13 @@ Result<std::unique_ptr<MouseSession>> MouseSession::create(const DeviceOptions& 
     return std::unique_ptr<MouseSession>(new MouseSession(std::move(*bus)));
 }
 
-int MouseSession::open_mouse() {
+int MouseSession::open_mouse(int language) {
     ThreadSleeper sleeper;
     OpenOutcome outcome = open_device(*bus_, link_.connection(), kAcceptedIdentifierTable[0],
                                       kRequiredVersion, sleeper);
     if (outcome.opened) return kSuccess;
-    std::fprintf(stderr, "No Device Found\nPlease check your device is attached to USB port\n");
+    std::fprintf(stderr, "%s\n%s\n", message_text(message::kNoDevice, language).c_str(),
+                 message_text(message::kCheckUsb, language).c_str());
     if (outcome.permission_denied.empty()) return kNoMouse;
     for (const std::string& path : outcome.permission_denied) {
         std::fprintf(stderr, "%s\n", permission_hint(path).c_str());

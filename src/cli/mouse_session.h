@@ -19,8 +19,9 @@ class MouseSession {
     HidBus& bus() { return *bus_; }
     MouseLink& link() { return link_; }
 
-    // Opens the mouse. On failure, prints why and returns the exit code; 0 when it opened.
-    int open_mouse();
+    // Opens the mouse. On failure, prints why (in `language`) and returns the exit code; 0 when
+    // it opened.
+    int open_mouse(int language);
 
   private:
     explicit MouseSession(std::unique_ptr<HidBus> bus) : bus_(std::move(bus)) {}

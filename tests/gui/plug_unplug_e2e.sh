@@ -8,7 +8,7 @@ program=$1
 work=$(mktemp -d)
 trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
-read_announcements() { grep -c '^SET 04 04 00 00 00 08 00 00$' "$work/log" || true; }
+read_announcements() { grep -sc '^SET 04 04 00 00 00 08 00 00$' "$work/log" || true; }
 wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds
   local deadline=$((SECONDS + $1)); shift
   until "$@"; do
@@ -17,10 +17,11 @@ wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds
   done
 }
 message_box_shown() { xdotool search --name '^KRVM640 Gaming Mouse$' >/dev/null 2>&1; }
-reads_are() { [ "$(read_announcements)" -eq "$1" ]; }
+reads_are() { [ "$(read_announcements)" = "$1" ]; }
 
 echo plugged >"$work/control"
-"$program" --simulate --sim-control "$work/control" --sim-log "$work/log" &
+# Its own temporary folder keeps this instance apart from any other running krvm640.
+TMPDIR=$work "$program" --simulate --sim-control "$work/control" --sim-log "$work/log" &
 pid=$!
 
 wait_for 20 reads_are 1 || { echo "FAIL: the mouse was not read after start"; exit 1; }

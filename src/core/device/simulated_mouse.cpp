@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/common/files.h"
+#include "core/config/default_images.h"
 
 namespace krvm {
 
@@ -16,7 +17,10 @@ constexpr std::uint8_t kRefusal = 0xEE;
 }  // namespace
 
 Eeprom simulated_start_image() {
-    // A blank controller: an EEPROM that was never written reads all 0xFF.
+    // A mouse as it leaves the factory: written with preset 1.
+    auto preset = embedded_default_image(1);
+    if (preset) return *preset;
+    // Without the resource, a blank controller: an EEPROM never written reads all 0xFF.
     Eeprom blank;
     blank.fill(0xFF);
     return blank;

@@ -18,7 +18,7 @@ namespace krvm {
 
 using Eeprom = std::array<std::uint8_t, protocol::kEepromSize>;
 
-// The image a new simulated mouse starts from.
+// The image a new simulated mouse starts from: the embedded preset 1.
 Eeprom simulated_start_image();
 
 class SimulatedMouse final : public HidTransport {
