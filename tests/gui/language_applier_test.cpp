@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "gui/ui/engineer_language.h"
 #include "gui/ui/font_resolver.h"
 
 namespace krvm::gui {
@@ -77,6 +78,12 @@ INSTANTIATE_TEST_SUITE_P(TableFonts, ResolvedFont,
                                            FontCase{"Microsoft JhengHei", "左鍵設置燈光控制"},
                                            FontCase{"Arial Narrow", "Office Mode"},
                                            FontCase{"MS Sans Serif", "Vendor ID:"}));
+
+TEST(EngineerLanguage, FollowsTheSystemLocaleNotTheLanguageButtons) {
+    EXPECT_EQ(engineerLanguage(QLocale(QLocale::Chinese, QLocale::China)), 2);
+    EXPECT_EQ(engineerLanguage(QLocale(QLocale::Chinese, QLocale::Taiwan)), 0);
+    EXPECT_EQ(engineerLanguage(QLocale(QLocale::English, QLocale::UnitedStates)), 0);
+}
 
 }  // namespace
 }  // namespace krvm::gui

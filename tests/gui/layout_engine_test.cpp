@@ -31,8 +31,8 @@ TEST(LayoutEngine, AppliesTheFamiliesRulesToNamedWidgets) {
     QLabel* img7 = label(&root, QStringLiteral("Img_Key7"));
     QLabel* key7 = label(&root, QStringLiteral("Key7"));
     QLabel* key1 = label(&root, QStringLiteral("Key1"));
-    QLabel* mainImage = label(&root, QStringLiteral("Img_Main_3"));
     QLabel* mainLabel = label(&root, QStringLiteral("Btn_Main_3"));
+    QLabel* mainImage = label(&root, QStringLiteral("Img_Main_3"));  // created above its label
     auto* edit = new QLineEdit(&root);
     edit->setObjectName(QStringLiteral("Edt_Repeat1"));
     const QStringList missing =
@@ -44,6 +44,7 @@ TEST(LayoutEngine, AppliesTheFamiliesRulesToNamedWidgets) {
     EXPECT_EQ(key1->font().pointSize(), 10);
     EXPECT_EQ(mainImage->pos(), QPoint(28, 96));
     EXPECT_EQ(mainLabel->geometry(), QRect(38, 96, 96, 30));  // notch margins 10 and 4
+    EXPECT_EQ(root.childAt(QPoint(60, 110)), mainLabel);      // the label takes the clicks
     EXPECT_EQ(edit->pos(), QPoint(700, 404));
     EXPECT_TRUE(edit->styleSheet().contains(QStringLiteral("background-color: #14171c")));
     EXPECT_TRUE(edit->styleSheet().contains(QStringLiteral("border: 1px solid #3c4450")));

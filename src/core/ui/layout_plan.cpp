@@ -183,6 +183,7 @@ class Planner {
         const SkinImage size = size_of(skin);
         move(image, x, y);
         rect(label, x + front, y, size.width - front - back, size.height);
+        out_.back().on_top = true;
     }
 
     // A row of bar images `image_base` 1..count from (x, y), `gap` pixels apart; with a label

@@ -27,6 +27,8 @@ struct Placement {
     std::optional<Rgb> font_colour;
     std::optional<Rgb> back_colour;
     std::optional<Rgb> border_colour;
+    // A skinned button's label lies above its image, so clicks and hover reach the label.
+    bool on_top = false;
     // Menu panels: font and colour go to the panel's item labels, which are `item_width` wide;
     // the ">>" arrow labels move to `arrow_x`.
     bool to_items = false;

@@ -108,6 +108,7 @@ QStringList LayoutEngine::apply(QWidget* root, const std::vector<Placement>& pla
         } else {
             applyLook(w, p);
         }
+        if (p.on_top) w->raise();
         if (p.visible) w->setVisible(*p.visible);
     }
     return missing;
