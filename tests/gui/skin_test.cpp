@@ -72,6 +72,7 @@ TEST(SkinLoader, RefreshLoadsTheLanguagesPicturesThenItsLayout) {
     QLabel* p5 = w.add(QStringLiteral("Img_P5"));
     const SkinRefresh refresh = SkinLoader::refreshSkin(&w.root, 2, Page::light, LayoutOptions{});
     EXPECT_TRUE(refresh.layoutLoaded);
+    EXPECT_EQ(refresh.baseSize, QSize(1030, 662));
     EXPECT_EQ(base5->pixmap().toImage(), skinPixmap(QStringLiteral("L2_BackGround")).toImage());
     EXPECT_TRUE(p1->pixmap().isNull());  // the key page is not current
     EXPECT_EQ(p3->pixmap().toImage(), skinPixmap(QStringLiteral("L2_Back3")).toImage());

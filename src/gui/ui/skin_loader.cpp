@@ -181,6 +181,7 @@ SkinRefresh SkinLoader::refreshSkin(QWidget* root, int language, Page current,
                                     const LayoutOptions& options) {
     SkinRefresh result;
     backgrounds(root, language, current);
+    result.baseSize = skinPixmap(lang(language, "BackGround")).size();
     Result<Layout> layout = load_layout(language);
     if (!layout) return result;
     const LayoutPlan plan = plan_layout(*layout, options, current);

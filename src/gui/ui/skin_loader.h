@@ -14,6 +14,7 @@ class QWidget;
 namespace krvm::gui {
 
 struct SkinRefresh {
+    QSize baseSize;       // the language's background: the window and page-group size
     KeptLayout kept;      // values other parts of the window keep from the layout
     QStringList missing;  // controls of the layout that the window does not have yet
     bool layoutLoaded = false;

@@ -21,6 +21,12 @@ TEST(LayoutText, CommentsAndLinesWithoutEqualsCarryNoKey) {
     EXPECT_EQ(ini.keys("org1").size(), 2u);
 }
 
+TEST(LayoutText, SectionsAndKeysIgnoreCaseAndTheFirstOfARepeatedKeyCounts) {
+    const IniSections ini = parse_layout_text("[ORG1]\r\nsize_a=7\r\nSize_A=8\r\n");
+    EXPECT_EQ(ini.value("org1", "Size_A"), "7");
+    EXPECT_FALSE(ini.value("org2", "Size_A"));
+}
+
 TEST(LayoutNumber, DecimalIntegersOnly) {
     EXPECT_EQ(parse_layout_number("8562"), 8562);
     EXPECT_EQ(parse_layout_number("-3"), -3);
