@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/common/files.h"
-#include "core/config/checksum.h"
+#include "core/common/checksum.h"
 #include "core/config/config_state.h"
 #include "core/config/default_images.h"
 

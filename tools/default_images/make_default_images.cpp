@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/config/checksum.h"
+#include "core/common/checksum.h"
 #include "core/config/image_layout.h"
 
 namespace {

@@ -16,4 +16,15 @@ constexpr std::uint8_t section_checksum(std::span<const std::uint8_t> covered) {
     return static_cast<std::uint8_t>(sum ^ kSectionChecksumMask);
 }
 
+// A section whose last byte is the checksum of all bytes before it.
+constexpr bool checksum_holds(std::span<const std::uint8_t> section) {
+    return !section.empty() &&
+           section_checksum(section.first(section.size() - 1)) == section.back();
+}
+
+// Stores the checksum of all bytes before the last into the last byte.
+constexpr void seal_checksum(std::span<std::uint8_t> section) {
+    section.back() = section_checksum(section.first(section.size() - 1));
+}
+
 }  // namespace krvm

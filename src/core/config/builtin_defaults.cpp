@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/config/checksum.h"
+#include "core/common/checksum.h"
 
 namespace krvm {
 

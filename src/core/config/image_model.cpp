@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/config/checksum.h"
+#include "core/common/checksum.h"
 #include "core/config/section_checks.h"
 
 namespace krvm {

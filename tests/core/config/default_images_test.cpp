@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/config/checksum.h"
+#include "core/common/checksum.h"
 #include "core/config/default_images.h"
 
 namespace krvm {

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "core/config/builtin_defaults.h"
-#include "core/config/checksum.h"
+#include "core/common/checksum.h"
 #include "core/config/default_images.h"
 #include "core/config/image_model.h"
 
