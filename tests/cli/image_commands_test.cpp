@@ -9,8 +9,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/common/files.h"
 #include "core/common/checksum.h"
+#include "core/common/files.h"
 #include "core/config/config_state.h"
 #include "core/config/default_images.h"
 

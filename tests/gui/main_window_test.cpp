@@ -81,6 +81,7 @@ TEST_F(MainWindowTest, LoadingWindowStartsLowerThenCentresOverTheMovedWindow) {
 }
 
 TEST_F(MainWindowTest, WatchFindsTheMouseReadsItAndUnlocksThePages) {
+    window.switchLanguage(3);
     EXPECT_TRUE(window.devTimer().isActive());
     EXPECT_EQ(window.devTimer().interval(), 3500);
     window.DevTimerTimer();
@@ -99,13 +100,16 @@ TEST_F(MainWindowTest, WatchFindsTheMouseReadsItAndUnlocksThePages) {
               "No Device Found\n\nPlease check your device is attached to USB port");
     EXPECT_FALSE(window.overlay(1)->isHidden());
     EXPECT_TRUE(window.noDevice());
+    // The no-device state shows the embedded preset 1 again.
+    EXPECT_EQ(window.configuration().data_buf[0x7F], 0x98);
 }
 
 TEST_F(MainWindowTest, RefusedControllerGetsItsMessageAndIsDropped) {
     simulated->options().type_code = 0x35;
     window.DevTimerTimer();
     EXPECT_FALSE(mouse.connection().valid());
-    EXPECT_EQ(messages.texts, QStringList{"Finding the specified device"});
+    // The window starts in simplified Chinese.
+    EXPECT_EQ(messages.texts, QStringList{QString::fromUtf8("正在查找指定设备")});
     EXPECT_FALSE(window.overlay(1)->isHidden());
 }
 
@@ -114,6 +118,7 @@ TEST_F(MainWindowTest, ForeignIdentifierBytesKeepTheConnectionButNotThePages) {
     foreign[kIdentifierAddress] = 0x12;
     simulated = std::make_shared<SimulatedMouse>(SimulationOptions{}, foreign);
     bus = SimulatedHidBus(simulated, nullptr, std::nullopt, nullptr);
+    window.switchLanguage(3);
     window.DevTimerTimer();
     EXPECT_TRUE(mouse.connection().valid());
     EXPECT_EQ(messages.texts, QStringList{"The mouse manufacturer or product id error"});

@@ -16,7 +16,11 @@ wait_for() {  # wait_for SECONDS COMMAND...: until COMMAND succeeds
     sleep 0.5
   done
 }
-message_box_ids() { xdotool search --onlyvisible --name '^KRVM640 Gaming Mouse$' 2>/dev/null; }
+# The message box carries the application title of the current language; the main window's
+# caption never changes.
+message_box_ids() {
+  xdotool search --onlyvisible --name 'Ardenvel' 2>/dev/null || true
+}
 message_box_shown() { [ -n "$(message_box_ids)" ]; }
 press_ok() {  # Return to every visible message box until none is left
   for _ in $(seq 20); do

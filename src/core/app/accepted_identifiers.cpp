@@ -1,6 +1,7 @@
 #include "core/app/accepted_identifiers.h"
 
 #include "core/config/default_images.h"
+#include "core/ui/layout_options.h"
 
 namespace krvm {
 
@@ -10,8 +11,11 @@ std::vector<IdentifierBytes> accepted_identifier_pairs() {
     if (auto preset = embedded_default_image(1)) {
         pairs.push_back({(*preset)[kIdentifierAddress], (*preset)[kIdentifierAddress + 1]});
     }
-    // The reserved pair of the layout settings.
-    pairs.push_back({0x00, 0x00});
+    // The reserved pair of the layout settings (a missing key reads as its default, 0).
+    auto options = read_options();
+    const LayoutOptions reserved = options ? *options : LayoutOptions{};
+    pairs.push_back({static_cast<std::uint8_t>(reserved.rev_manu_id),
+                     static_cast<std::uint8_t>(reserved.rev_pro_id)});
     return pairs;
 }
 

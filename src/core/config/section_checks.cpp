@@ -1,7 +1,7 @@
 #include "core/config/section_checks.h"
 
-#include "core/config/builtin_defaults.h"
 #include "core/common/checksum.h"
+#include "core/config/builtin_defaults.h"
 
 namespace krvm {
 

@@ -1,14 +1,15 @@
 #include "gui/app/loading_window.h"
 
 #include <QBitmap>
-#include <QPainter>
+
+#include "gui/ui/loading_animation.h"
 
 namespace krvm {
 
 LoadingWindow::LoadingWindow(QWidget* mainWindow)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
       m_mainWindow(mainWindow),
-      m_picture(this) {
+      m_picture(new gui::LoadingAnimation(this)) {
     setObjectName(QStringLiteral("FormLoadingUI"));
     setFixedSize(kWidth, kHeight);
     setWindowOpacity(0.92);
@@ -16,10 +17,19 @@ LoadingWindow::LoadingWindow(QWidget* mainWindow)
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
-    m_picture.setGeometry((kWidth - kPictureWidth) / 2, (kHeight - kPictureHeight) / 2,
-                          kPictureWidth, kPictureHeight);
-    m_picture.setScaledContents(true);
-    connect(&m_animation, &QTimer::timeout, this, &LoadingWindow::nextFrame);
+    m_picture->setObjectName(QStringLiteral("WaitGif"));
+    m_picture->setGeometry((kWidth - kPictureWidth) / 2, (kHeight - kPictureHeight) / 2,
+                           kPictureWidth, kPictureHeight);
+    // Black is the see-through colour: only what some frame of the animation paints shows.
+    QRegion shape;
+    for (int frame = 0; frame < m_picture->frameCount(); ++frame) {
+        m_picture->showFrame(frame);
+        QImage image = m_picture->pixmap().scaled(m_picture->size()).toImage();
+        shape +=
+            QRegion(QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
+    }
+    m_picture->showFrame(0);
+    if (!shape.isEmpty()) setMask(shape.translated(m_picture->pos()));
     centreOverMainWindow();
     move(x(), y() + kFirstDrop);
 }
@@ -29,36 +39,9 @@ void LoadingWindow::centreOverMainWindow() {
     move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
 }
 
-void LoadingWindow::setFrames(QVector<QPixmap> frames, int frameIntervalMs) {
-    m_frames = std::move(frames);
-    m_frame = 0;
-    m_animation.setInterval(frameIntervalMs);
-    if (!m_frames.isEmpty()) {
-        m_picture.setPixmap(m_frames.front());
-        // Black is the see-through colour: only the picture's shape shows.
-        QImage first = m_frames.front().scaled(m_picture.size()).toImage();
-        QBitmap shape =
-            QBitmap::fromImage(first.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor));
-        QRegion region(shape);
-        setMask(region.isEmpty() ? QRegion(rect()) : region.translated(m_picture.pos()));
-    }
-}
-
 void LoadingWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     raise();
-    if (m_frames.size() > 1) m_animation.start();
-}
-
-void LoadingWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    m_animation.stop();
-}
-
-void LoadingWindow::nextFrame() {
-    if (m_frames.isEmpty()) return;
-    m_frame = (m_frame + 1) % m_frames.size();
-    m_picture.setPixmap(m_frames[m_frame]);
 }
 
 }  // namespace krvm

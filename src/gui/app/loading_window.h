@@ -2,12 +2,13 @@
 // picture on black (black is see-through), centred over the main window each time it is shown.
 #pragma once
 
-#include <QLabel>
-#include <QTimer>
-#include <QVector>
 #include <QWidget>
 
 namespace krvm {
+
+namespace gui {
+class LoadingAnimation;
+}
 
 class LoadingWindow : public QWidget {
     Q_OBJECT
@@ -25,21 +26,12 @@ class LoadingWindow : public QWidget {
     // Centres the window over the main window (halves rounded toward zero).
     void centreOverMainWindow();
 
-    // The animation's frames, shown in turn while the window is visible.
-    void setFrames(QVector<QPixmap> frames, int frameIntervalMs);
-
   protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
-    void nextFrame();
-
     QWidget* m_mainWindow;
-    QLabel m_picture;
-    QVector<QPixmap> m_frames;
-    int m_frame = 0;
-    QTimer m_animation;
+    gui::LoadingAnimation* m_picture;
 };
 
 }  // namespace krvm

@@ -9,7 +9,6 @@
 #include "core/app/device_options.h"
 #include "gui/app/loading_window.h"
 #include "gui/app/main_window.h"
-#include "gui/app/placeholder_art.h"
 #include "platform/hid/bus_for_options.h"
 #include "platform/instance/single_instance.h"
 
@@ -21,8 +20,6 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  --help                  show this text\n";
-
-constexpr int kFrameIntervalMs = 80;
 
 }  // namespace
 
@@ -55,7 +52,6 @@ int main(int argc, char** argv) {
     krvm::MouseLink mouse;
     krvm::MainWindow window(**bus, mouse);
     krvm::LoadingWindow loading(&window);
-    loading.setFrames(krvm::placeholder::loadingFrames(), kFrameIntervalMs);
     window.setLoadingWindow(&loading);
     QObject::connect(&instance, &krvm::SingleInstance::activationRequested, &window,
                      &krvm::MainWindow::restoreAndRaise);

@@ -3,16 +3,16 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
-#include <QEventLoop>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
-#include "core/app/accepted_identifiers.h"
-#include "core/app/discovery.h"
+#include "gui/app/app_icon.h"
 #include "gui/app/loading_window.h"
-#include "gui/app/placeholder_art.h"
+#include "gui/ui/font_resolver.h"
+#include "gui/ui/skin_loader.h"
 
 namespace krvm {
 
@@ -21,7 +21,8 @@ MainWindow::MainWindow(HidBus& bus, MouseLink& mouse, MessagePresenter* messages
       m_mouse(mouse),
       m_ownMessages(messages ? nullptr : std::make_unique<MessageBoxPresenter>(this)),
       m_messages(messages ? messages : m_ownMessages.get()),
-      m_watch(bus, mouse, *this, mouse.sleeper()) {
+      m_watch(bus, mouse, *this, mouse.sleeper()),
+      m_cycle(mouse.channel(), *this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     m_devTimer.setInterval(ConnectionWatch::kIntervalMs);
@@ -40,12 +41,17 @@ void MainWindow::createPages() {
     for (int number = 1; number <= kPageCount; ++number) {
         auto* page = new QWidget(this);
         page->setObjectName(QStringLiteral("gbPage%1").arg(number));
-        page->setAttribute(Qt::WA_OpaquePaintEvent, false);
         m_pages.push_back(page);
         auto* background = new QLabel(page);
         background->setObjectName(QStringLiteral("Img_Base_%1").arg(number));
         background->installEventFilter(this);
         m_backgrounds.push_back(background);
+        if (number < kPageCount) {
+            // The page's own picture lies on its background; pressing it drags like the background.
+            auto* picture = new QLabel(page);
+            picture->setObjectName(QStringLiteral("Img_P%1").arg(number));
+            picture->installEventFilter(this);
+        }
     }
     // The overlays lie above everything on the first four pages and swallow their clicks.
     for (int number = 1; number <= kOverlayCount; ++number) {
@@ -95,12 +101,12 @@ void MainWindow::FormCreate() {
     RefreshErrorAP();
     readPointerSettings();
     alignMacroEditBoxes();
-    Btn_Lang1_0Click();
+    switchLanguage(1);  // as if the first language button had been pressed
     update();
 }
 
 void MainWindow::giveTrayIconTheApplicationIcon() {
-    QIcon icon = placeholder::applicationIcon();
+    QIcon icon = applicationIcon();
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
     m_trayIcon.setIcon(icon);
@@ -112,27 +118,23 @@ void MainWindow::resetPageRunState() {
 }
 
 void MainWindow::loadBackground() {
-    m_background = placeholder::background();
-    m_backgrounds[0]->setPixmap(m_background);
+    m_baseSize = gui::SkinLoader::loadStartupImages(this, m_page);
 }
 
 void MainWindow::sizeWindowAndPages() {
-    QSize size = m_background.size();
-    setFixedSize(size);
+    setFixedSize(m_baseSize);
     for (int number = 1; number <= kPageCount; ++number) {
-        QSize pageSize = number == kPageCount ? kEngineerPageSize : size;
+        QSize pageSize = number == kPageCount ? kEngineerPageSize : m_baseSize;
         page(number)->setGeometry(QRect(QPoint(0, 0), pageSize));
-        m_backgrounds[number - 1]->setGeometry(QRect(QPoint(0, 0), pageSize));
-        if (number != 1 && number != kPageCount) m_backgrounds[number - 1]->setPixmap(m_background);
     }
     for (QWidget* overlay : m_overlays) {
-        overlay->setGeometry(QRect(QPoint(0, 0), size));
+        overlay->setGeometry(QRect(QPoint(0, 0), m_baseSize));
         overlay->raise();
     }
     auto* close = findChild<QPushButton*>(QStringLiteral("Btn_Close"));
     auto* minimise = findChild<QPushButton*>(QStringLiteral("Btn_Min"));
-    close->move(size.width() - 44, 14);
-    minimise->move(size.width() - 76, 14);
+    close->move(m_baseSize.width() - 44, 14);
+    minimise->move(m_baseSize.width() - 76, 14);
     close->raise();
     minimise->raise();
 }
@@ -144,10 +146,9 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::makeShaped() {
-    QImage image = m_background.toImage();
-    QBitmap shape =
-        QBitmap::fromImage(image.createMaskFromColor(kTransparentColour, Qt::MaskInColor));
-    setMask(shape);
+    QImage image = m_backgrounds[0]->pixmap().toImage();
+    if (image.isNull()) return;
+    setMask(QBitmap::fromImage(image.createMaskFromColor(kTransparentColour, Qt::MaskInColor)));
 }
 
 void MainWindow::storeProgramDirectory() {
@@ -158,29 +159,34 @@ void MainWindow::showOnlyPage(int number) {
     for (int i = 1; i <= kPageCount; ++i) page(i)->setVisible(i == number);
 }
 
+// A layout option that is missing or not a number keeps its default, so the window still opens.
 void MainWindow::loadSkinsAndLayoutOptions() {
-    // Skin images and the [org] layout options arrive with the skins.
+    auto options = read_options();
+    if (options) m_options = *options;
 }
 
 void MainWindow::loadMacroLibraryAndFireScripts() {
     // The PC macro library and the fire-macro script file arrive with the macro pages.
 }
 
+// The tables name Windows fonts; each is mapped to an installed font with the needed glyphs.
 void MainWindow::applyFontChoice() {
-    // The font choice from the locale arrives with the language tables.
+    gui::FontResolver::installSubstitutions();
+    m_chineseLocale = QLocale::system().language() == QLocale::Chinese &&
+                      QLocale::system().territory() == QLocale::China;
 }
 
 void MainWindow::layOutLanguage(int language) {
     m_language = language;
+    refresh_skin(language);
 }
 
 void MainWindow::keepDefaultImageIdentifiers() {
-    // The identifier bytes of the embedded default image arrive with the image model.
+    // The accepted identifier pairs are read from the embedded preset 1 at each identification.
 }
 
 void MainWindow::setApplicationTitle() {
-    m_applicationTitle = kApplicationTitle;
-    m_trayIcon.setToolTip(m_applicationTitle);
+    show_title();
 }
 
 void MainWindow::resetConnection() {
@@ -190,9 +196,14 @@ void MainWindow::resetConnection() {
 // The no-device state: the default image on page 1, the page buttons inert. The busy overlays
 // stay as they are, so the pages remain locked while no mouse is connected.
 void MainWindow::RefreshErrorAP() {
-    // InitNoDevice: the embedded default image arrives with the image model.
+    InitNoDevice();
     m_noDevice = true;
+    m_page = Page::office;
     showOnlyPage(1);
+}
+
+void MainWindow::InitNoDevice() {
+    m_cycle.load_no_device_image();
 }
 
 void MainWindow::readPointerSettings() {
@@ -201,82 +212,6 @@ void MainWindow::readPointerSettings() {
 
 void MainWindow::alignMacroEditBoxes() {
     // The macro editor's number boxes arrive with the macro page.
-}
-
-void MainWindow::Btn_Lang1_0Click() {
-    // Switching the language arrives with the language tables.
-}
-
-// Messages in English until the language tables arrive.
-QString MainWindow::text(const char* id) const {
-    static const QHash<QString, QString> english{
-        {QStringLiteral("Str020"), QStringLiteral("Finding the specified device")},
-        {QStringLiteral("Str100"), QStringLiteral("No Device Found")},
-        {QStringLiteral("Str101"),
-         QStringLiteral("Please check your device is attached to USB port")},
-        {QStringLiteral("Str107"), QStringLiteral("The mouse manufacturer or product id error")},
-    };
-    return english.value(QLatin1String(id));
-}
-
-// Waits in a local event loop, so the window stays responsive and movable meanwhile.
-void MainWindow::wait_with_events(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void MainWindow::device_lost(const std::vector<std::string>& permissionDenied) {
-    m_noDevice = false;
-    RefreshErrorAP();
-    busyOn();
-    m_devTimer.start();
-    QString message = text("Str100") + QStringLiteral("\n\n") + text("Str101");
-    for (const std::string& path : permissionDenied) {
-        message += QStringLiteral("\n\n") + QString::fromStdString(permission_hint(path));
-    }
-    m_messages->show(message, m_applicationTitle);
-}
-
-// Identification after opening: served controller, accepted identifier bytes, then the image.
-void MainWindow::ReadDevInfo() {
-    if (m_closing) return;
-    Identification identification = identify_mouse(m_mouse.channel(), accepted_identifier_pairs());
-    if (identification.identifier) m_identifierReadBack = identification.identifier;
-    switch (identification.outcome) {
-        case IdentifyOutcome::unanswered:
-            return;
-        case IdentifyOutcome::accepted:
-            Btn_Read();
-            return;
-        case IdentifyOutcome::identifier_refused:
-            // The connection stays open; the window keeps showing the default image.
-            m_devTimer.stop();
-            m_messages->show(text("Str107"), QString());
-            m_devTimer.start();
-            return;
-        case IdentifyOutcome::not_served:
-            m_mouse.connection().invalidate();
-            m_messages->show(text("Str020"), QString());
-            m_devTimer.start();
-            return;
-    }
-}
-
-// The image read, entered in configuration mode after identification.
-void MainWindow::Btn_Read() {
-    m_devTimer.stop();
-    busyOn();
-    showLoading();
-    CommandChannel& channel = m_mouse.channel();
-    channel.read_block(0, protocol::kEepromSize, m_image, true);
-    channel.leave_config_mode();
-    showOnlyPage(1);
-    m_noDevice = false;
-    QCoreApplication::processEvents();
-    hideLoading();
-    m_devTimer.start();
-    busyOff();
 }
 
 void MainWindow::setLoadingWindow(LoadingWindow* loading) {

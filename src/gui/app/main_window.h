@@ -1,6 +1,7 @@
 // The skinned main window: six stacked page groups on a borderless, image-shaped window, the
 // busy overlays that lock the pages during transfers, and the start-up sequence that brings the
-// window into its no-device state.
+// window into its no-device state. It is also what the device watch, the image operations and
+// the language buttons ask of the window (main_window_device.cpp, main_window_language.cpp).
 #pragma once
 
 #include <QLabel>
@@ -10,21 +11,29 @@
 #include <QVector>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 #include <optional>
 
 #include "core/app/connection_watch.h"
 #include "core/app/identification.h"
+#include "core/config/config_cycle.h"
+#include "core/config/cycle_host.h"
 #include "core/device/hid_bus.h"
 #include "core/device/mouse_link.h"
+#include "core/ui/kept_texts.h"
+#include "core/ui/language_switch.h"
+#include "core/ui/layout_options.h"
+#include "core/ui/layout_plan.h"
 #include "gui/app/message_box.h"
 
 namespace krvm {
 
 class LoadingWindow;
 
-class MainWindow : public QWidget, private WatchHost {
+class MainWindow : public QWidget,
+                   private WatchHost,
+                   private CycleHost,
+                   private LanguageSwitchSteps {
     Q_OBJECT
 
   public:
@@ -58,6 +67,13 @@ class MainWindow : public QWidget, private WatchHost {
     void DevTimerTimer() { m_watch.DevTimerTimer(); }
     bool noDevice() const { return m_noDevice; }
     std::optional<IdentifierBytes> identifierReadBack() const { return m_identifierReadBack; }
+    const ConfigState& configuration() const { return m_cycle.state(); }
+
+    // The language buttons' handler (all copies); 1 simplified Chinese, 2 traditional, 3 English.
+    void switchLanguage(int language) { switch_language(language, *this); }
+    int language() const { return m_language; }
+    // The current language's text of a string identifier ("Str020").
+    QString text(const char* id) const;
 
     QWidget* page(int number) const { return m_pages[number - 1]; }
     QWidget* overlay(int number) const { return m_overlays[number - 1]; }
@@ -74,8 +90,29 @@ class MainWindow : public QWidget, private WatchHost {
     void ReadDevInfo() override;
     bool closing() const override { return m_closing; }
 
-    void Btn_Read();
-    QString text(const char* id) const;
+    // What the image operations ask of the window.
+    void stop_device_watch() override { m_devTimer.stop(); }
+    void start_device_watch() override { m_devTimer.start(); }
+    void set_busy(bool busy) override { busy ? busyOn() : busyOff(); }
+    void show_loading() override { showLoading(); }
+    void hide_loading() override { hideLoading(); }
+    void process_events() override;
+    void show_message(std::string_view id) override;
+    void show_error(std::string_view text) override;
+    void image_read_completed() override;
+
+    // What a language button asks of the window.
+    void show_language_button(int language, bool selected) override;
+    void check_language_radio(int language) override { m_language = language; }
+    int insert_choice() const override { return 0; }
+    void hide_delay_group() override {}
+    void set_current_language(int language) override { m_language = language; }
+    void refresh_skin(int language) override;
+    void apply_language(int language) override;
+    void restore_insert_choice(int) override {}
+    void show_title() override;
+    void refresh_page() override;
+    void reset_rolling_caption(int) override {}
 
     // The start-up sequence, step by step.
     void FormCreate();
@@ -95,9 +132,9 @@ class MainWindow : public QWidget, private WatchHost {
     void setApplicationTitle();
     void resetConnection();
     void RefreshErrorAP();
+    void InitNoDevice();
     void readPointerSettings();
     void alignMacroEditBoxes();
-    void Btn_Lang1_0Click();
 
     void createPages();
     void createWindowButtons();
@@ -108,19 +145,25 @@ class MainWindow : public QWidget, private WatchHost {
     MessagePresenter* m_messages;
     QTimer m_devTimer;
     ConnectionWatch m_watch;
+    ConfigCycle m_cycle;
     bool m_noDevice = false;
     bool m_closing = false;
     std::optional<IdentifierBytes> m_identifierReadBack;
-    std::array<std::uint8_t, protocol::kEepromSize> m_image{};
     LoadingWindow* m_loading = nullptr;
     QSystemTrayIcon m_trayIcon;
     QVector<QWidget*> m_pages;
     QVector<QLabel*> m_backgrounds;
     QVector<QWidget*> m_overlays;
-    QPixmap m_background;
+    QSize m_baseSize;
     QString m_programDirectory;
-    QString m_applicationTitle;
+    QString m_applicationTitle = kApplicationTitle;
+    LayoutOptions m_options;
+    KeptLayout m_keptLayout;
+    KeptTexts m_kept;
+    QFont m_languageFont;
+    bool m_chineseLocale = false;
     int m_language = 1;
+    Page m_page = Page::office;
     // Where a drag started, for platforms that cannot move a window for us.
     std::optional<QPoint> m_dragOffset;
 };

@@ -3,8 +3,8 @@
 
 #include <random>
 
-#include "core/config/builtin_defaults.h"
 #include "core/common/checksum.h"
+#include "core/config/builtin_defaults.h"
 #include "core/config/default_images.h"
 #include "core/config/image_model.h"
 

@@ -1,0 +1,10 @@
+// The application icon (window, tray), drawn in the skin's colours.
+#pragma once
+
+#include <QIcon>
+
+namespace krvm {
+
+QIcon applicationIcon();
+
+}  // namespace krvm
