@@ -8,6 +8,6 @@ krvm640_install_missing
 krvm640_build build
 krvm640_build build-sanitize -DKRVM640_SANITIZE=ON -DKRVM640_CORE_ONLY=ON
 status=0
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2 || status=1
+ctest --test-dir build --output-on-failure -j2 || status=1
 ctest --test-dir build-sanitize --output-on-failure -j2 || status=1
 exit $status

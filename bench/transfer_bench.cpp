@@ -82,8 +82,7 @@ int main() {
         "apply + verification",
         [&](CommandChannel& channel) {
             ConfigCycle cycle(channel, host);
-            cycle.load_no_device_image();
-            cycle.DownloadParameter();
+            if (cycle.load_no_device_image().ok()) cycle.DownloadParameter();
         },
         false);
     return 0;

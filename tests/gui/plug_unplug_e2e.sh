@@ -34,7 +34,7 @@ reads_are() { [ "$(read_announcements)" = "$1" ]; }
 
 echo plugged >"$work/control"
 # Its own temporary folder keeps this instance apart from any other running krvm640.
-TMPDIR=$work "$program" --simulate --sim-control "$work/control" --sim-log "$work/log" &
+TMPDIR=$work QT_QPA_PLATFORM=xcb "$program" --simulate --sim-control "$work/control" --sim-log "$work/log" &
 pid=$!
 
 wait_for 20 reads_are 1 || { echo "FAIL: the mouse was not read after start"; exit 1; }
