@@ -24,15 +24,15 @@ int info_command(CommandContext& context) {
     std::printf("controller type: %d\n", status.controller_type);
     std::printf("EEPROM access: %s\n", status.access_allowed ? "granted" : "denied");
     if (identification.identifier) {
-        std::printf("manufacturer id: %d\nproduct id: %d\n", identification.identifier->manufacturer,
-                    identification.identifier->product);
+        std::printf("manufacturer id: %d\nproduct id: %d\n",
+                    identification.identifier->manufacturer, identification.identifier->product);
     }
     switch (identification.outcome) {
         case IdentifyOutcome::not_served:
-            std::fprintf(stderr, "%s\n", message_text(message::kFindingDevice, context.language).c_str());
+            print_message(message::kFindingDevice, context.language);
             return kNotServed;
         case IdentifyOutcome::identifier_refused:
-            std::fprintf(stderr, "%s\n", message_text(message::kIdentifierError, context.language).c_str());
+            print_message(message::kIdentifierError, context.language);
             return kWrongIdentifier;
         default:
             channel.leave_config_mode();
