@@ -44,6 +44,7 @@ DeviceMacroView view_device_macro(std::span<const std::uint8_t> slot) {
     MacroLines decoded = MacroContentToLines(record);
     view.release_key_stop = decoded.release_key_stop;
     view.lines = std::move(decoded.lines);
+    view.complete = decoded.complete;
     return view;
 }
 
@@ -68,7 +69,9 @@ ImageNames name_image(const ConfigState& state, int language) {
         names.key_mode2[k] = name_of_code(state.hex.key_mode2[k], naming);
     }
 
-    names.fire_key_lines = FireKeySectionToLines(state.sections.fire_key).lines;
+    MacroLines fire_key = FireKeySectionToLines(state.sections.fire_key);
+    names.fire_key_lines = std::move(fire_key.lines);
+    names.fire_key_complete = fire_key.complete;
     for (std::size_t k = 0; k < image::kFireMacroCount; ++k) {
         FireMacroView& fire = names.fire_macros[k];
         fire.gun = naming.text(kSlotGuns[k].name_id);
@@ -76,6 +79,7 @@ ImageNames name_image(const ConfigState& state, int language) {
         MacroLines decoded = FireSlotToLines(state.areas.fire_records[k]);
         fire.release_key_stop = decoded.release_key_stop;
         fire.lines = std::move(decoded.lines);
+        fire.complete = decoded.complete;
         fire.y_offset = static_cast<std::int8_t>(state.sections.y_offsets[2 * k]);
         for (std::size_t c = 0; c < 3; ++c) fire.colour[c] = state.sections.fire_colours[3 * k + c];
     }

@@ -20,6 +20,7 @@ struct DeviceMacroView {
     enum class Content { empty, ok, damaged } content = Content::empty;
     std::optional<bool> release_key_stop;
     std::vector<std::string> lines;  // the line list, header line first
+    bool complete = true;            // false when decoding stopped at an unknown event
 };
 
 struct FireMacroView {
@@ -29,6 +30,7 @@ struct FireMacroView {
     int y_offset = 0;  // signed correction of the Y movement
     std::array<int, 3> colour{};
     std::vector<std::string> lines;
+    bool complete = true;
 };
 
 struct ImageNames {
@@ -36,6 +38,7 @@ struct ImageNames {
     std::array<std::string, image::profile::kButtons> key_mode2;
     std::array<DeviceMacroView, 4> device_macros;
     std::vector<std::string> fire_key_lines;
+    bool fire_key_complete = true;
     std::array<FireMacroView, image::kFireMacroCount> fire_macros;
 };
 

@@ -162,7 +162,7 @@ std::string json_names(const ImageNames& n) {
         json += std::string(i ? "," : "") + "{\"slot\":" + number(static_cast<int>(i) + 1) +
                 ",\"name\":" + json_string(m.name) + ",\"content\":\"" + content_word(m.content) +
                 "\",\"release_key_stop\":" + json_flag(m.release_key_stop) +
-                ",\"lines\":" + json_lines(m.lines) + "}";
+                ",\"complete\":" + boolean(m.complete) + ",\"lines\":" + json_lines(m.lines) + "}";
     }
     json += "],\"fire_macros\":" +
             json_list(n.fire_macros, [](const FireMacroView& f) { return json_lines(f.lines); });
@@ -170,6 +170,7 @@ std::string json_names(const ImageNames& n) {
                 return "{\"gun\":" + json_string(f.gun) +
                        ",\"mode\":" + (f.gun_mode ? number(f.gun_mode) : std::string("null")) +
                        ",\"release_key_stop\":" + json_flag(f.release_key_stop) +
+                       ",\"complete\":" + boolean(f.complete) +
                        ",\"y_offset\":" + number(f.y_offset) +
                        ",\"colour\":" + json_list(f.colour, number) + "}";
             });
@@ -214,14 +215,16 @@ void print_json(const Decoded& d, const ImageNames& names) {
     json += ",\"mcu_step\":" + number(d.mcu_step) + "},";
     json += "\"fire_key\":{\"count\":" + number(d.fire_count) +
             ",\"interval\":" + number(d.fire_interval) +
+            ",\"complete\":" + boolean(names.fire_key_complete) +
             ",\"lines\":" + json_lines(names.fire_key_lines) + "},";
     json += json_names(names);
     json += "\"image\":\"" + hex_of(d.applied) + "\"}";
     std::printf("%s\n", json.c_str());
 }
 
-void print_lines(const std::vector<std::string>& lines) {
+void print_lines(const std::vector<std::string>& lines, bool complete) {
     for (const std::string& line : lines) std::printf("    %s\n", printable(line).c_str());
+    if (!complete) std::printf("    (stops at an event byte without a line form)\n");
 }
 
 const char* release_words(const std::optional<bool>& flag) {
@@ -243,7 +246,7 @@ void print_macros(const ImageNames& n) {
                 break;
             case DeviceMacroView::Content::ok:
                 std::printf("%s\n", release_words(m.release_key_stop));
-                print_lines(m.lines);
+                print_lines(m.lines, m.complete);
                 break;
         }
     }
@@ -259,7 +262,7 @@ void print_macros(const ImageNames& n) {
         }
         std::printf(", Y offset %d, colour %d %d %d\n", f.y_offset, f.colour[0], f.colour[1],
                     f.colour[2]);
-        print_lines(f.lines);
+        print_lines(f.lines, f.complete);
     }
 }
 
@@ -303,7 +306,7 @@ void print_text(const Decoded& d, const ImageNames& names, int language) {
     std::printf("rapid fire: %d shots, interval %d (%d ms)\n", d.fire_count, d.fire_interval,
                 8 * d.fire_interval);
     std::printf("Fire Key macro:\n");
-    print_lines(names.fire_key_lines);
+    print_lines(names.fire_key_lines, names.fire_key_complete);
     print_macros(names);
 }
 

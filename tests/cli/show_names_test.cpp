@@ -72,6 +72,11 @@ DataBuf macro_fixture() {
     put_record(image, 2, {"00", "1 A CODE:8204", "2 A CODE:0204"}, false);
     image[kDeviceMacros + kSlotSize + kNameSize + 3] ^= 0x01;  // breaks slot 2's checksum
     put_name(image, 3, u"a\nb\"");
+    // slot 4: a left press, then a byte that is no event, under a matching checksum
+    std::size_t odd = kDeviceMacros + 3 * kSlotSize + kNameSize;
+    const std::uint8_t events[] = {0x03, 0xA1, 0x99};
+    std::copy(std::begin(events), std::end(events), image.begin() + odd + 1);
+    image[odd + 4] = section_checksum(events);
     put_code(image, 4, {0x0E, 0x01, 0x21});
     put_code(image, 5, {0x06, 0x02, 0x21});
     return image;
@@ -134,27 +139,34 @@ INSTANTIATE_TEST_SUITE_P(
         Shown{"jsonButton", false, "--json",
               "\"mode1\":[{\"code\":\"010100\",\"name\":\"Left Key\"},"},
         Shown{"jsonFireKeyLines", false, "--json",
-              "\"fire_key\":{\"count\":3,\"interval\":6,\"lines\":[\"10\",\"7 FD02\","
+              "\"fire_key\":{\"count\":3,\"interval\":6,\"complete\":true,\"lines\":[\"10\",\"7 "
+              "FD02\","
               "\"1 LeftKey CODE:00A1\",\"0 24\",\"2 LeftKey CODE:0021\",\"0 48\","
               "\"8 00FC\"]}"},
         Shown{"jsonEmptyDeviceMacro", false, "--json",
               "\"device_macros\":[{\"slot\":1,\"name\":\"\",\"content\":\"empty\","
-              "\"release_key_stop\":null,\"lines\":[]},"},
+              "\"release_key_stop\":null,\"complete\":true,\"lines\":[]},"},
         Shown{"jsonFireMacros", false, "--json",
               "\"fire_macros\":[[\"00\",\"7 FDFF\",\"1 LeftKey CODE:00A1\","},
         Shown{"jsonFireMacroSlot", false, "--json",
               "\"fire_macro_slots\":[{\"gun\":\"AKM Fire\",\"mode\":null,"},
         Shown{"jsonNamedMacro", true, "--json",
               "{\"slot\":1,\"name\":\"Burst\",\"content\":\"ok\",\"release_key_stop\":true,"
-              "\"lines\":[\"10\",\"1 LeftKey CODE:00A1\",\"0 80\",\"2 LeftKey CODE:0021\"]}"},
+              "\"complete\":true,\"lines\":[\"10\",\"1 LeftKey CODE:00A1\",\"0 80\",\"2 LeftKey "
+              "CODE:0021\"]}"},
         Shown{"jsonMacroButton", true, "--json", "{\"code\":\"0E0121\",\"name\":\"Burst\"}"},
         Shown{"jsonDamagedMacro", true, "--json",
               "{\"slot\":2,\"name\":\"\xE8\xBF\x9E\xE5\x8F\x91\",\"content\":\"damaged\","
-              "\"release_key_stop\":null,\"lines\":[]}"},
+              "\"release_key_stop\":null,\"complete\":true,\"lines\":[]}"},
         Shown{"jsonEscapedName", true, "--json", "\"name\":\"a\\u000Ab\\\"\""},
         Shown{"textNamedMacro", true, "",
               "device macro 1: \"Burst\", release key for stop\n    10\n"
               "    1 LeftKey CODE:00A1\n    0 80\n    2 LeftKey CODE:0021\n"},
+        Shown{"jsonUnknownEvent", true, "--json",
+              "{\"slot\":4,\"name\":\"\",\"content\":\"ok\",\"release_key_stop\":false,"
+              "\"complete\":false,\"lines\":[\"00\",\"1 LeftKey CODE:00A1\"]}"},
+        Shown{"textUnknownEvent", true, "",
+              "    1 LeftKey CODE:00A1\n    (stops at an event byte without a line form)\n"},
         Shown{"textMacroButton", true, "--lang 1", "  button 5: 060221 \xE8\xBF\x9E\xE5\x8F\x91\n"},
         Shown{"textControlCharacterShownSafely", true, "", "device macro 3: \"a?b\"\", empty\n"}),
     [](const auto& info) { return info.param.name; });
