@@ -14,9 +14,7 @@ class CliHost final : public CycleHost {
   public:
     explicit CliHost(int language) : language_(language) {}
 
-    void show_message(std::string_view id) override {
-        std::fprintf(stderr, "%s\n", message_text(id, language_).c_str());
-    }
+    void show_message(std::string_view id) override { print_message(id, language_); }
     void show_error(std::string_view text) override {
         std::fprintf(stderr, "krvm640ctl: %.*s\n", static_cast<int>(text.size()), text.data());
     }

@@ -13,7 +13,7 @@ namespace krvm::cli {
 namespace {
 
 void say(const CommandContext& context, std::string_view id) {
-    std::fprintf(stderr, "%s\n", message_text(id, context.language).c_str());
+    print_message(id, context.language);
 }
 
 }  // namespace

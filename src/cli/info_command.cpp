@@ -29,12 +29,10 @@ int info_command(CommandContext& context) {
     }
     switch (identification.outcome) {
         case IdentifyOutcome::not_served:
-            std::fprintf(stderr, "%s\n",
-                         message_text(message::kFindingDevice, context.language).c_str());
+            print_message(message::kFindingDevice, context.language);
             return kNotServed;
         case IdentifyOutcome::identifier_refused:
-            std::fprintf(stderr, "%s\n",
-                         message_text(message::kIdentifierError, context.language).c_str());
+            print_message(message::kIdentifierError, context.language);
             return kWrongIdentifier;
         default:
             channel.leave_config_mode();

@@ -22,10 +22,12 @@ constexpr const char* kUsageText =
     "  write FILE           write the profile FILE to the mouse and verify it\n"
     "  restore 1|2|3|builtin\n"
     "                       write preset 1, 2 or 3, or the built-in defaults, and verify\n"
-    "  show [FILE] [--json] decode the profile FILE, or the mouse's image without FILE\n"
+    "  show [FILE] [--json] decode the profile FILE, or the mouse's image without FILE:\n"
+    "                       settings, button function names, macros as line lists\n"
     "\n"
     "Options:\n"
-    "  --lang 1|2|3            language of the messages (3, English, by default)\n"
+    "  --lang 1|2|3            language of the messages and of the function names (1 simplified\n"
+    "                          Chinese, 2 traditional Chinese, 3 English, the default)\n"
     "  --help                  show this text\n";
 
 constexpr const char* kExitCodes =

@@ -1,28 +1,20 @@
 #include "cli/messages.h"
 
-#include <array>
-#include <utility>
+#include <cstdio>
+
+#include "core/ui/language_table.h"
 
 namespace krvm::cli {
 
-namespace {
+std::string message_text(std::string_view id, int language) {
+    if (!is_language(language)) language = kEnglish;
+    const LanguageTable& table = embedded_tables()[language - 1];
+    return table.find(id).value_or(std::string(id));
+}
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kEnglishTexts = {{
-    {"Str020", "Finding the specified device"},
-    {"Str100", "No Device Found"},
-    {"Str101", "Please check your device is attached to USB port"},
-    {"Str102", "KRVM640Data.bin file type error"},
-    {"Str107", "The mouse manufacturer or product id error"},
-    {"Str109", "Fail"},
-}};
-
-}  // namespace
-
-std::string message_text(std::string_view id, int /*language*/) {
-    for (const auto& [key, text] : kEnglishTexts) {
-        if (key == id) return std::string(text);
-    }
-    return std::string(id);  // an identifier without a text shows itself, never nothing
+void print_message(std::string_view id, int language) {
+    std::string text = message_text(id, language);
+    if (!text.empty()) std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 }  // namespace krvm::cli

@@ -21,8 +21,8 @@ int MouseSession::open_mouse(int language) {
     OpenOutcome outcome = open_device(*bus_, link_.connection(), kAcceptedIdentifierTable[0],
                                       kRequiredVersion, sleeper);
     if (outcome.opened) return kSuccess;
-    std::fprintf(stderr, "%s\n%s\n", message_text(message::kNoDevice, language).c_str(),
-                 message_text(message::kCheckUsb, language).c_str());
+    print_message(message::kNoDevice, language);
+    print_message(message::kCheckUsb, language);
     if (outcome.permission_denied.empty()) return kNoMouse;
     for (const std::string& path : outcome.permission_denied) {
         std::fprintf(stderr, "%s\n", permission_hint(path).c_str());

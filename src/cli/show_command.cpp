@@ -8,6 +8,9 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/identify.h"
+#include "cli/image_names.h"
+#include "cli/messages.h"
+#include "cli/output_text.h"
 #include "core/config/default_images.h"
 
 namespace krvm::cli {
@@ -121,9 +124,61 @@ std::string json_list(const T& items, F&& item) {
     return text + "]";
 }
 
-void print_json(const Decoded& d) {
+const char* content_word(DeviceMacroView::Content content) {
+    switch (content) {
+        case DeviceMacroView::Content::ok:
+            return "ok";
+        case DeviceMacroView::Content::damaged:
+            return "damaged";
+        case DeviceMacroView::Content::empty:
+            break;
+    }
+    return "empty";
+}
+
+std::string json_flag(const std::optional<bool>& flag) {
+    return flag ? boolean(*flag) : "null";
+}
+
+std::string json_lines(const std::vector<std::string>& lines) {
+    return json_list(lines, json_string);
+}
+
+std::string json_buttons(const std::array<std::string, image::profile::kButtons>& codes,
+                         const std::array<std::string, image::profile::kButtons>& names) {
+    std::string text = "[";
+    for (std::size_t k = 0; k < codes.size(); ++k) {
+        text += (k ? ",{\"code\":" : "{\"code\":") + json_string(codes[k]) +
+                ",\"name\":" + json_string(names[k]) + "}";
+    }
+    return text + "]";
+}
+
+std::string json_names(const ImageNames& n) {
     auto number = [](int value) { return std::to_string(value); };
-    auto code = [](const std::string& hex) { return "{\"code\":\"" + hex + "\"}"; };
+    std::string json = "\"device_macros\":[";
+    for (std::size_t i = 0; i < n.device_macros.size(); ++i) {
+        const DeviceMacroView& m = n.device_macros[i];
+        json += std::string(i ? "," : "") + "{\"slot\":" + number(static_cast<int>(i) + 1) +
+                ",\"name\":" + json_string(m.name) + ",\"content\":\"" + content_word(m.content) +
+                "\",\"release_key_stop\":" + json_flag(m.release_key_stop) +
+                ",\"complete\":" + boolean(m.complete) + ",\"lines\":" + json_lines(m.lines) + "}";
+    }
+    json += "],\"fire_macros\":" +
+            json_list(n.fire_macros, [](const FireMacroView& f) { return json_lines(f.lines); });
+    json += ",\"fire_macro_slots\":" + json_list(n.fire_macros, [&](const FireMacroView& f) {
+                return "{\"gun\":" + json_string(f.gun) +
+                       ",\"mode\":" + (f.gun_mode ? number(f.gun_mode) : std::string("null")) +
+                       ",\"release_key_stop\":" + json_flag(f.release_key_stop) +
+                       ",\"complete\":" + boolean(f.complete) +
+                       ",\"y_offset\":" + number(f.y_offset) +
+                       ",\"colour\":" + json_list(f.colour, number) + "}";
+            });
+    return json + ",";
+}
+
+void print_json(const Decoded& d, const ImageNames& names) {
+    auto number = [](int value) { return std::to_string(value); };
     std::string json = "{";
     json += "\"checks\":{\"parameter_a\":\"" +
             std::string(check_word(d.checks.parameter_a_repaired)) + "\",\"parameter_b\":\"" +
@@ -138,8 +193,8 @@ void print_json(const Decoded& d) {
         "\"cpi\":{\"count\":" + number(d.cpi_count) + ",\"values\":" +
         json_list(d.cpi_values, [](int v) { return v ? std::to_string(v) : std::string("null"); }) +
         ",\"current_level\":" + number(d.current_level) + "},";
-    json += "\"buttons\":{\"mode1\":" + json_list(d.buttons.key_mode1, code) +
-            ",\"mode2\":" + json_list(d.buttons.key_mode2, code) + "},";
+    json += "\"buttons\":{\"mode1\":" + json_buttons(d.buttons.key_mode1, names.key_mode1) +
+            ",\"mode2\":" + json_buttons(d.buttons.key_mode2, names.key_mode2) + "},";
     json += "\"led\":{\"type\":\"" + std::string(d.normal_led ? "normal" : "mcu") + "\"";
     json += ",\"middle_cpi_switch\":" + std::string(boolean(d.middle_cpi_switch));
     json += ",\"left_cpi_mode_switch\":" + std::string(boolean(d.left_cpi_mode_switch));
@@ -159,12 +214,59 @@ void print_json(const Decoded& d) {
     json += ",\"led_off\":" + std::string(boolean(d.led_off));
     json += ",\"mcu_step\":" + number(d.mcu_step) + "},";
     json += "\"fire_key\":{\"count\":" + number(d.fire_count) +
-            ",\"interval\":" + number(d.fire_interval) + "},";
+            ",\"interval\":" + number(d.fire_interval) +
+            ",\"complete\":" + boolean(names.fire_key_complete) +
+            ",\"lines\":" + json_lines(names.fire_key_lines) + "},";
+    json += json_names(names);
     json += "\"image\":\"" + hex_of(d.applied) + "\"}";
     std::printf("%s\n", json.c_str());
 }
 
-void print_text(const Decoded& d) {
+void print_lines(const std::vector<std::string>& lines, bool complete) {
+    for (const std::string& line : lines) std::printf("    %s\n", printable(line).c_str());
+    if (!complete) std::printf("    (stops at an event byte without a line form)\n");
+}
+
+const char* release_words(const std::optional<bool>& flag) {
+    if (!flag) return "release flag unknown";
+    return *flag ? "release key for stop" : "release key for continue";
+}
+
+void print_macros(const ImageNames& n) {
+    for (std::size_t i = 0; i < n.device_macros.size(); ++i) {
+        const DeviceMacroView& m = n.device_macros[i];
+        std::printf("device macro %zu: %s, ", i + 1,
+                    m.name.empty() ? "(no name)" : ("\"" + printable(m.name) + "\"").c_str());
+        switch (m.content) {
+            case DeviceMacroView::Content::empty:
+                std::printf("empty\n");
+                break;
+            case DeviceMacroView::Content::damaged:
+                std::printf("checksum wrong (cleared when the image is taken in)\n");
+                break;
+            case DeviceMacroView::Content::ok:
+                std::printf("%s\n", release_words(m.release_key_stop));
+                print_lines(m.lines, m.complete);
+                break;
+        }
+    }
+    for (std::size_t k = 0; k < n.fire_macros.size(); ++k) {
+        const FireMacroView& f = n.fire_macros[k];
+        std::string gun = printable(f.gun);
+        if (f.gun_mode) gun += ", mode " + std::to_string(f.gun_mode);
+        std::printf("fire macro %zu (%s): ", k + 1, gun.c_str());
+        if (f.lines.empty()) {
+            std::printf("empty");
+        } else {
+            std::printf("%s", release_words(f.release_key_stop));
+        }
+        std::printf(", Y offset %d, colour %d %d %d\n", f.y_offset, f.colour[0], f.colour[1],
+                    f.colour[2]);
+        print_lines(f.lines, f.complete);
+    }
+}
+
+void print_text(const Decoded& d, const ImageNames& names, int language) {
     std::printf("section checks: parameter A %s, parameter B %s, profile %s, fire key %s\n",
                 check_word(d.checks.parameter_a_repaired),
                 check_word(d.checks.parameter_b_repaired), check_word(d.checks.profile_repaired),
@@ -180,11 +282,15 @@ void print_text(const Decoded& d) {
                     d.mcu_cpi_colours[k][1], d.mcu_cpi_colours[k][2]);
     }
     for (int mode = 1; mode <= 2; ++mode) {
-        std::printf("buttons, key mode %d:", mode);
-        for (const std::string& code : mode == 1 ? d.buttons.key_mode1 : d.buttons.key_mode2) {
-            std::printf(" %s", code.c_str());
+        // "Office Mode" and "Game Mode", the key pages' own captions
+        std::string caption = message_text(mode == 1 ? "Str004" : "Str005", language);
+        std::printf("buttons, key mode %d (%s):\n", mode, printable(caption).c_str());
+        const auto& codes = mode == 1 ? d.buttons.key_mode1 : d.buttons.key_mode2;
+        const auto& labels = mode == 1 ? names.key_mode1 : names.key_mode2;
+        for (std::size_t k = 0; k < codes.size(); ++k) {
+            std::printf("  button %zu: %s %s\n", k + 1, codes[k].c_str(),
+                        labels[k].empty() ? "(no name)" : printable(labels[k]).c_str());
         }
-        std::printf("\n");
     }
     std::printf("LED: %s, %s, mode %d, step %d\n", d.normal_led ? "normal LED" : "MCU LED row",
                 d.led_off ? "off" : "on", d.led_mode, d.mcu_step);
@@ -199,21 +305,25 @@ void print_text(const Decoded& d) {
     std::printf("\n  breathing step: %d ms\n", d.breathing_step);
     std::printf("rapid fire: %d shots, interval %d (%d ms)\n", d.fire_count, d.fire_interval,
                 8 * d.fire_interval);
+    std::printf("Fire Key macro:\n");
+    print_lines(names.fire_key_lines, names.fire_key_complete);
+    print_macros(names);
 }
 
-int print(const ConfigState& state, bool json) {
+int print(const ConfigState& state, bool json, int language) {
     Decoded decoded = decode(state);
+    ImageNames names = name_image(state, language);
     if (json) {
-        print_json(decoded);
+        print_json(decoded, names);
     } else {
-        print_text(decoded);
+        print_text(decoded, names, language);
     }
     return kSuccess;
 }
 
 }  // namespace
 
-int show_file_command(const std::filesystem::path& file, bool json, int /*language*/) {
+int show_file_command(const std::filesystem::path& file, bool json, int language) {
     // A short file is completed from preset 1, the image the tool holds without a mouse.
     auto base = embedded_default_image(1);
     if (!base) {
@@ -229,14 +339,14 @@ int show_file_command(const std::filesystem::path& file, bool json, int /*langua
     state.data_buf = load.image;
     take_image(state, ScriptSplit::area_and_records);
     show_image(state);
-    return print(state, json);
+    return print(state, json, language);
 }
 
 int show_mouse_command(CommandContext& context, bool json) {
     CliHost host(context.language);
     ConfigCycle cycle(context.session.link().channel(), host);
     if (auto refused = identify_and_read(context, cycle)) return *refused;
-    return print(cycle.state(), json);
+    return print(cycle.state(), json, context.language);
 }
 
 }  // namespace krvm::cli

@@ -60,7 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "* simulated:krvm640        1BCF   08A0    0104    8"},
         InfoCase{"unplugged",
                  "--simulate --sim-control /nonexistent/ctl --sim-option unplug-after=0 info", 2,
-                 "No Device Found"}),
+                 "No Device Found"},
+        // Str100 of LANG1 (its Str101 is empty)
+        InfoCase{"unpluggedChinese",
+                 "--lang 1 --simulate --sim-control /nonexistent/ctl --sim-option unplug-after=0 "
+                 "info",
+                 2,
+                 "\xE8\xAF\xB7\xE7\xA1\xAE\xE8\xAE\xA4\xE5\xB7\xB2\xE8\xBF\x9E"
+                 "\xE6\x8E\xA5\xE6\x8C\x87\xE5\xAE\x9A\xE8\xAE\xBE\xE5\xA4\x87\n"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(InfoTranscript, RecordsEveryReportInOrder) {

@@ -84,8 +84,8 @@ TEST_F(ImageCommands, ReadSavesTheMousesImageAndShowDecodesIt) {
           "\"identifier\":{\"manufacturer\":255,\"product\":255}", "\"key_mode\":1",
           "\"cpi\":{\"count\":6,\"values\":[800,1600,2400,3200,4800,6400,3200],\"current_level\":"
           "2}",
-          "{\"code\":\"0600F0\"}]", "\"fire_key\":{\"count\":3,\"interval\":6}",
-          "\"mcu_light_count\":11"}) {
+          "{\"code\":\"0600F0\",\"name\":\"Fire Key\"}]",
+          "\"fire_key\":{\"count\":3,\"interval\":6,", "\"mcu_light_count\":11"}) {
         EXPECT_NE(shown.output.find(part), std::string::npos) << part << "\n" << shown.output;
     }
     EXPECT_NE(shown.output.find("\"image\":\"" + hex_of(preset1) + "\""), std::string::npos);
@@ -121,6 +121,20 @@ TEST_F(ImageCommands, WriteWithAWrongTypeByteChangesNothing) {
     EXPECT_NE(written.output.find("KRVM640Data.bin file type error"), std::string::npos)
         << written.output;
     EXPECT_EQ(file("m.bin"), preset1);
+}
+
+TEST_F(ImageCommands, WrongTypeByteIsReportedInTheChosenLanguage) {
+    ASSERT_EQ(run_ctl(mouse() + "info").exit_code, 0);
+    DataBuf profile = preset1;
+    profile[0x07F] = 0x97;
+    put("p.bin", profile);
+    Outcome written = run_ctl(mouse() + "--lang 1 write " + path("p.bin"));
+    EXPECT_EQ(written.exit_code, 8);
+    // "KRVM640Data.bin文件类型错误", LANG1's Str102
+    EXPECT_NE(written.output.find("KRVM640Data.bin\xE6\x96\x87\xE4\xBB\xB6\xE7\xB1\xBB\xE5\x9E\x8B"
+                                  "\xE9\x94\x99\xE8\xAF\xAF"),
+              std::string::npos)
+        << written.output;
 }
 
 TEST_F(ImageCommands, WriteThatDoesNotTakeSaysFail) {
