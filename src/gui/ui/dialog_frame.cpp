@@ -54,6 +54,10 @@ DialogFrame::DialogFrame(QWidget* mainWindow, const DialogFrameNames& names,
     }
     LayoutEngine::apply(this, placements);
     m_title->adjustSize();
+    // The layout gives the field its light text colour; it lies on a dark field of its own so
+    // the text stays legible on the dark picture.
+    m_edit->setStyleSheet(m_edit->styleSheet() +
+                          QStringLiteral("background-color:#14171d;border:1px solid #1f7fa6;"));
 
     connect(m_confirm, &SkinButton::clicked, this, [this] {
         showSkin(this, m_confirmImage->objectName(), kButtonSkin + QLatin1Char('3'));
