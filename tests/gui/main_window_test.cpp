@@ -1,43 +1,11 @@
 #include "gui/app/main_window.h"
 
-#include <QApplication>
 #include <QScreen>
 
-#include <gtest/gtest.h>
-
-#include "core/device/simulated_bus.h"
-#include "gui/app/loading_window.h"
+#include "main_window_fixture.h"
 
 namespace krvm {
 namespace {
-
-// Keeps the messages instead of showing them.
-class RecordedMessages final : public MessagePresenter {
-  public:
-    void show(const QString& text, const QString&) override { texts << text; }
-    QStringList texts;
-};
-
-// Does not sleep: the channel's waits are counted in the core tests.
-class NoSleeper final : public Sleeper {
-  public:
-    void sleep_ms(int) override {}
-};
-
-class MainWindowTest : public ::testing::Test {
-  protected:
-    std::shared_ptr<SimulatedMouse> simulated = std::make_shared<SimulatedMouse>();
-    SimulatedHidBus bus{simulated, nullptr, std::nullopt, nullptr};
-    MouseLink mouse{std::make_unique<NoSleeper>()};
-    RecordedMessages messages;
-    MainWindow window{bus, mouse, &messages};
-    LoadingWindow loading{&window};
-    void SetUp() override {
-        window.setLoadingWindow(&loading);
-        window.show();
-        QApplication::processEvents();
-    }
-};
 
 TEST_F(MainWindowTest, OpensCentredWithItsCaptionAndOnlyPageOne) {
     EXPECT_EQ(window.windowTitle(), "KRVM640 Gaming Mouse v1.0");
@@ -49,6 +17,12 @@ TEST_F(MainWindowTest, OpensCentredWithItsCaptionAndOnlyPageOne) {
         EXPECT_FALSE(window.page(number)->isVisible()) << number;
     }
     EXPECT_EQ(window.page(6)->size(), QSize(1076, 640));
+}
+
+TEST_F(MainWindowTest, WindowTakesTheOutlineOfItsBackground) {
+    // The rounded corners of the background are see-through; its middle is the window.
+    EXPECT_TRUE(window.mask().contains(QPoint(500, 330)));
+    EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));
 }
 
 TEST_F(MainWindowTest, PagesAreLockedFromTheStartUntilBusyOff) {

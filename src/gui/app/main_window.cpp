@@ -1,17 +1,16 @@
 #include "gui/app/main_window.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
 #include "gui/app/app_icon.h"
 #include "gui/app/loading_window.h"
 #include "gui/ui/font_resolver.h"
+#include "gui/ui/shaped_window.h"
 #include "gui/ui/skin_loader.h"
 
 namespace krvm {
@@ -28,8 +27,10 @@ MainWindow::MainWindow(HidBus& bus, MouseLink& mouse, MessagePresenter* messages
     m_devTimer.setInterval(ConnectionWatch::kIntervalMs);
     connect(&m_devTimer, &QTimer::timeout, this, &MainWindow::DevTimerTimer);
     m_devTimer.start();
+    m_labelRun.setInterval(RollingCaption::kIntervalMs);
+    connect(&m_labelRun, &QTimer::timeout, this, &MainWindow::LabelRunTimer);
     createPages();
-    createWindowButtons();
+    createPageBar();
     FormCreate();
 }
 
@@ -42,6 +43,13 @@ void MainWindow::createPages() {
         auto* page = new QWidget(this);
         page->setObjectName(QStringLiteral("gbPage%1").arg(number));
         m_pages.push_back(page);
+        if (number == kPageCount) {
+            // The engineer page has no skin: a plain dark sheet under its controls.
+            QPalette palette = page->palette();
+            palette.setColor(QPalette::Window, QColor(0x1e, 0x22, 0x2a));
+            page->setPalette(palette);
+            page->setAutoFillBackground(true);
+        }
         auto* background = new QLabel(page);
         background->setObjectName(QStringLiteral("Img_Base_%1").arg(number));
         background->installEventFilter(this);
@@ -61,25 +69,6 @@ void MainWindow::createPages() {
         overlay->installEventFilter(this);
         m_overlays.push_back(overlay);
     }
-}
-
-// Until the page bar's skinned buttons exist, plain buttons close and minimise the window.
-// They stay above the busy overlays: a locked window can still be closed.
-void MainWindow::createWindowButtons() {
-    auto* close = new QPushButton(QStringLiteral("\u00D7"), this);
-    close->setObjectName(QStringLiteral("Btn_Close"));
-    auto* minimise = new QPushButton(QStringLiteral("\u2013"), this);
-    minimise->setObjectName(QStringLiteral("Btn_Min"));
-    for (QPushButton* button : {close, minimise}) {
-        button->setFixedSize(28, 24);
-        button->setFlat(true);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setStyleSheet(QStringLiteral(
-            "QPushButton{color:#c8ccd4;background:transparent;border:none;font-size:16px}"
-            "QPushButton:hover{color:#ffffff;background:#c0392b}"));
-    }
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(minimise, &QPushButton::clicked, this, &QWidget::showMinimized);
 }
 
 void MainWindow::FormCreate() {
@@ -122,21 +111,19 @@ void MainWindow::loadBackground() {
 }
 
 void MainWindow::sizeWindowAndPages() {
-    setFixedSize(m_baseSize);
     for (int number = 1; number <= kPageCount; ++number) {
         QSize pageSize = number == kPageCount ? kEngineerPageSize : m_baseSize;
         page(number)->setGeometry(QRect(QPoint(0, 0), pageSize));
     }
-    for (QWidget* overlay : m_overlays) {
-        overlay->setGeometry(QRect(QPoint(0, 0), m_baseSize));
-        overlay->raise();
-    }
-    auto* close = findChild<QPushButton*>(QStringLiteral("Btn_Close"));
-    auto* minimise = findChild<QPushButton*>(QStringLiteral("Btn_Min"));
-    close->move(m_baseSize.width() - 44, 14);
-    minimise->move(m_baseSize.width() - 76, 14);
-    close->raise();
-    minimise->raise();
+    for (QWidget* overlay : m_overlays) overlay->setGeometry(QRect(QPoint(0, 0), m_baseSize));
+    stackOverlays();
+    fitWindowToPage();
+}
+
+// The ordinary pages take the background's size, the engineer page its own.
+void MainWindow::fitWindowToPage() {
+    setFixedSize(m_page == Page::engineer ? kEngineerPageSize : m_baseSize);
+    makeShaped();
 }
 
 void MainWindow::centreOnScreen() {
@@ -145,10 +132,13 @@ void MainWindow::centreOnScreen() {
          screen.top() + (screen.height() - height()) / 2);
 }
 
+// The engineer page is a plain rectangle; the others take the outline of their background.
 void MainWindow::makeShaped() {
-    QImage image = m_backgrounds[0]->pixmap().toImage();
-    if (image.isNull()) return;
-    setMask(QBitmap::fromImage(image.createMaskFromColor(kTransparentColour, Qt::MaskInColor)));
+    if (m_page == Page::engineer) {
+        clearMask();
+        return;
+    }
+    gui::shapeToPicture(this, m_backgrounds[0]->pixmap());
 }
 
 void MainWindow::storeProgramDirectory() {
@@ -200,6 +190,7 @@ void MainWindow::RefreshErrorAP() {
     m_noDevice = true;
     m_page = Page::office;
     showOnlyPage(1);
+    fitWindowToPage();
 }
 
 void MainWindow::InitNoDevice() {
@@ -258,10 +249,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// Pressing the background (or an overlay lying on it) drags the borderless window.
+// Pressing the background (or an overlay lying on it) drags the borderless window; pressing a
+// page background also closes the key menus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* press = static_cast<QMouseEvent*>(event);
+        if (!m_overlays.contains(qobject_cast<QWidget*>(watched))) HideAllMenu();
         if (press->button() == Qt::LeftButton) startDrag(press->globalPosition().toPoint());
         return true;
     }

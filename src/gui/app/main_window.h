@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPoint>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVector>
@@ -24,11 +25,19 @@
 #include "core/ui/language_switch.h"
 #include "core/ui/layout_options.h"
 #include "core/ui/layout_plan.h"
+#include "core/ui/page_navigation.h"
+#include "core/ui/rolling_caption.h"
+#include "core/ui/skinned_button.h"
+#include "gui/app/file_dialogs.h"
 #include "gui/app/message_box.h"
 
 namespace krvm {
 
 class LoadingWindow;
+namespace gui {
+class InputValueDialog;
+class SkinButton;
+}  // namespace gui
 
 class MainWindow : public QWidget,
                    private WatchHost,
@@ -42,8 +51,12 @@ class MainWindow : public QWidget,
     static constexpr int kPageCount = 6;
     static constexpr int kOverlayCount = 4;
     static constexpr QSize kEngineerPageSize{1076, 640};
-    // Maroon pixels of the skin are see-through: the window takes the shape of its picture.
-    static inline const QRgb kTransparentColour = qRgb(128, 0, 0);
+    // The page bar's device buttons wait this long after showing their pressed image, in short
+    // steps that keep the window alive.
+    static constexpr int kPressedWaitSteps = 11;
+    static constexpr int kPressedWaitStepMs = 10;
+    static inline const QString kSaveFilter = QStringLiteral("SaveFile(*.bin)|*.bin");
+    static inline const QString kLoadFilter = QStringLiteral("LoadFile(*.bin)|*.bin");
 
     // `messages` defaults to modal message boxes.
     MainWindow(HidBus& bus, MouseLink& mouse, MessagePresenter* messages = nullptr,
@@ -74,6 +87,43 @@ class MainWindow : public QWidget,
     int language() const { return m_language; }
     // The current language's text of a string identifier ("Str020").
     QString text(const char* id) const;
+
+    // The page buttons of the page bar (all copies of a button share its handler).
+    void Btn_Main_0Click() { pageButton(PageButton::main); }
+    void Btn_Second_0Click() { pageButton(PageButton::second); }
+    void Btn_Adv_0Click() { pageButton(PageButton::adv); }
+    void Btn_Breath_0Click() { pageButton(PageButton::breath); }
+    void Btn_Macro_0Click() { pageButton(PageButton::macro); }
+    void Btn_Engineer_0Click() { pageButton(PageButton::engineer); }
+    // The device buttons: write, read, the three presets, and the profile files.
+    void Btn_Confirm_0Click();
+    void Btn_Apply_0Click();
+    void Btn_Read_0Click();
+    void Btn_Confirm1_1Click() { restorePreset(1); }
+    void Btn_Confirm2_1Click() { restorePreset(2); }
+    void Btn_Confirm3_1Click() { restorePreset(3); }
+    void Btn_Save_0Click();
+    void Btn_Load_0Click();
+    // The window buttons.
+    void Btn_Exit_0Click() { close(); }
+    void Btn_Minimize_0Click() { showMinimized(); }
+    void Btn_Web_0Click();
+    // Hides the function menus of the key page (pressing a page background does too).
+    void HideAllMenu();
+    // Clears the no-device flag and shows every page button unselected.
+    void ButtonTypeB_1IconInit();
+    // One tick of the hovered button's rolling caption (`LabelRun`).
+    void LabelRunTimer();
+    QTimer& labelRun() { return m_labelRun; }
+
+    // Opens a new Input Value dialog for a macro line of `kind` in the current language.
+    gui::InputValueDialog* openInputValue(int kind);
+
+    // Tests answer the file dialogs themselves.
+    void setFileDialogs(FileDialogs* dialogs) { m_files = dialogs; }
+    // The options of the product variant; tests switch caption rolling on.
+    LayoutOptions& layoutOptions() { return m_options; }
+    Page currentPage() const { return m_page; }
 
     QWidget* page(int number) const { return m_pages[number - 1]; }
     QWidget* overlay(int number) const { return m_overlays[number - 1]; }
@@ -112,7 +162,7 @@ class MainWindow : public QWidget,
     void restore_insert_choice(int) override {}
     void show_title() override;
     void refresh_page() override;
-    void reset_rolling_caption(int) override {}
+    void reset_rolling_caption(int) override;
 
     // The start-up sequence, step by step.
     void FormCreate();
@@ -137,12 +187,30 @@ class MainWindow : public QWidget,
     void alignMacroEditBoxes();
 
     void createPages();
-    void createWindowButtons();
+    void createPageBar();
+    void stackOverlays();
+    void fitWindowToPage();
     void startDrag(QPoint globalPosition);
+
+    // Page bar and skinned buttons (main_window_pages.cpp).
+    bool mouseConnected() const;
+    void showFindingDevice();
+    void pageButton(PageButton button);
+    void showPageControls(const PageShow& show);
+    void pressDeviceButton(const char* name, bool wait);
+    void waitPressed();
+    void restorePreset(int preset);
+    void showImages(const std::vector<ImageChange>& changes);
+    HoverContext hoverContext() const;
+    void buttonEntered(gui::SkinButton* button);
+    void buttonLeft(gui::SkinButton* button);
+    void buttonClicked(gui::SkinButton* button);
 
     MouseLink& m_mouse;
     std::unique_ptr<MessagePresenter> m_ownMessages;
     MessagePresenter* m_messages;
+    QtFileDialogs m_qtFiles;
+    FileDialogs* m_files = &m_qtFiles;
     QTimer m_devTimer;
     ConnectionWatch m_watch;
     ConfigCycle m_cycle;
@@ -164,6 +232,10 @@ class MainWindow : public QWidget,
     bool m_chineseLocale = false;
     int m_language = 1;
     Page m_page = Page::office;
+    // The hovered skinned button and its caption rolling.
+    QPointer<gui::SkinButton> m_hovered;
+    RollingCaption m_rolling;
+    QTimer m_labelRun;
     // Where a drag started, for platforms that cannot move a window for us.
     std::optional<QPoint> m_dragOffset;
 };

@@ -46,12 +46,12 @@ void MainWindow::ReadDevInfo() {
         case IdentifyOutcome::identifier_refused:
             // The connection stays open; the window keeps showing the default image.
             m_devTimer.stop();
-            m_messages->show(text("Str107"), QString());
+            m_messages->show(text("Str107"), m_applicationTitle);
             m_devTimer.start();
             return;
         case IdentifyOutcome::not_served:
             m_mouse.connection().invalidate();
-            m_messages->show(text("Str020"), QString());
+            m_messages->show(text("Str020"), m_applicationTitle);
             m_devTimer.start();
             return;
     }
@@ -70,10 +70,10 @@ void MainWindow::show_error(std::string_view text) {
                      m_applicationTitle);
 }
 
+// Page 1 with the Office Mode button selected, whichever page was current before.
 void MainWindow::image_read_completed() {
-    m_page = Page::office;
-    showOnlyPage(1);
     m_noDevice = false;
+    Btn_Main_0Click();
 }
 
 }  // namespace krvm

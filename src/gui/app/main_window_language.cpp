@@ -23,6 +23,7 @@ void MainWindow::refresh_skin(int language) {
         m_baseSize = refresh.baseSize;
         sizeWindowAndPages();
     }
+    stackOverlays();
     makeShaped();
 }
 
@@ -30,6 +31,7 @@ void MainWindow::apply_language(int language) {
     gui::AppliedLanguage applied = gui::LanguageApplier::apply(this, language);
     m_kept = applied.kept;
     m_languageFont = applied.font;
+    m_messages->setLanguageFont(m_languageFont);
 }
 
 void MainWindow::show_title() {
@@ -37,18 +39,10 @@ void MainWindow::show_title() {
     m_trayIcon.setToolTip(m_applicationTitle);
 }
 
-// The page that was current before the switch shows again.
+// `RefreshAPPage`: the page that was current before the switch shows again.
 void MainWindow::refresh_page() {
-    if (m_noDevice) {
-        showOnlyPage(1);
-        return;
-    }
-    const int shown = m_page == Page::engineer   ? 6
-                      : m_page == Page::advanced ? 2
-                      : m_page == Page::light    ? 3
-                      : m_page == Page::macro    ? 4
-                                                 : 1;
-    showOnlyPage(shown);
+    if (const std::optional<int> group = refreshed_group(m_page, m_noDevice)) showOnlyPage(*group);
+    fitWindowToPage();
 }
 
 }  // namespace krvm
