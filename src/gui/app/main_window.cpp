@@ -194,7 +194,10 @@ void MainWindow::RefreshErrorAP() {
 }
 
 void MainWindow::InitNoDevice() {
-    m_cycle.load_no_device_image();
+    // Preset 1 is embedded by the build; without it the window keeps an empty image.
+    if (Status loaded = m_cycle.load_no_device_image(); !loaded) {
+        qWarning("krvm640: %s", loaded.error().message.c_str());
+    }
 }
 
 void MainWindow::readPointerSettings() {

@@ -279,7 +279,8 @@ void MainWindow::Btn_Save_0Click() {
     const std::filesystem::path path =
         profile_file_path(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
     ReadDevInfo();
-    m_cycle.save_profile_file(path);
+    // A file that cannot be written is reported by the cycle through the message box.
+    static_cast<void>(m_cycle.save_profile_file(path));
 }
 
 void MainWindow::Btn_Load_0Click() {
