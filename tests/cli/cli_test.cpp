@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include "cli/run_ctl.h"
+
 
 #include <cstdio>
 #include <filesystem>
@@ -11,20 +12,8 @@
 
 namespace {
 
-struct Outcome {
-    int exit_code;
-    std::string output;  // stdout and stderr together
-};
-
-Outcome run_ctl(const std::string& arguments) {
-    std::string command = std::string(KRVM640CTL) + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
-    int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+using krvm::testing::Outcome;
+using krvm::testing::run_ctl;
 
 struct InfoCase {
     const char* name;

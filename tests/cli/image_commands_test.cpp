@@ -1,7 +1,8 @@
 // read, write, restore and show end to end against a simulated mouse kept in a file.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include "cli/run_ctl.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,20 +19,8 @@ namespace {
 
 using namespace krvm;
 
-struct Outcome {
-    int exit_code;
-    std::string output;  // stdout and stderr together
-};
-
-Outcome run_ctl(const std::string& arguments) {
-    std::string command = std::string(KRVM640CTL) + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
-    int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+using krvm::testing::Outcome;
+using krvm::testing::run_ctl;
 
 std::string hex_of(const DataBuf& image) {
     std::string text;

@@ -2,7 +2,8 @@
 // names and line lists, the Fire Key and fire macros as lines; messages from the language tables.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include "cli/run_ctl.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -19,20 +20,8 @@ namespace {
 
 using namespace krvm;
 
-struct Outcome {
-    int exit_code;
-    std::string output;  // stdout and stderr together
-};
-
-Outcome run_ctl(const std::string& arguments) {
-    std::string command = std::string(KRVM640CTL) + " " + arguments + " 2>&1";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
-    int status = ::pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+using krvm::testing::Outcome;
+using krvm::testing::run_ctl;
 
 constexpr std::size_t kDeviceMacros = 0x100;
 constexpr std::size_t kSlotSize = 0x100;
