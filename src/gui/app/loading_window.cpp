@@ -1,8 +1,9 @@
 #include "gui/app/loading_window.h"
 
-#include <QBitmap>
+#include <QPainter>
 
 #include "gui/ui/loading_animation.h"
+#include "gui/ui/shaped_window.h"
 
 namespace krvm {
 
@@ -21,15 +22,16 @@ LoadingWindow::LoadingWindow(QWidget* mainWindow)
     m_picture->setGeometry((kWidth - kPictureWidth) / 2, (kHeight - kPictureHeight) / 2,
                            kPictureWidth, kPictureHeight);
     // Black is the see-through colour: only what some frame of the animation paints shows.
-    QRegion shape;
+    QPixmap everyFrame(size());
+    everyFrame.fill(Qt::transparent);
+    QPainter painter(&everyFrame);
     for (int frame = 0; frame < m_picture->frameCount(); ++frame) {
         m_picture->showFrame(frame);
-        QImage image = m_picture->pixmap().scaled(m_picture->size()).toImage();
-        shape +=
-            QRegion(QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
+        painter.drawPixmap(m_picture->geometry(), m_picture->pixmap());
     }
+    painter.end();
     m_picture->showFrame(0);
-    if (!shape.isEmpty()) setMask(shape.translated(m_picture->pos()));
+    gui::shapeToPicture(this, everyFrame, qRgb(0, 0, 0));
     centreOverMainWindow();
     move(x(), y() + kFirstDrop);
 }

@@ -14,9 +14,9 @@ constexpr int kOpaqueAlpha = 128;
 
 }  // namespace
 
-// A pixel shows when it is painted (alpha) and is not the maroon key colour; the skins use
-// both ways of leaving a part out.
-void shapeToPicture(QWidget* window, const QPixmap& picture) {
+// A pixel shows when it is painted (alpha) and is not the key colour; the skins use both ways
+// of leaving a part out.
+void shapeToPicture(QWidget* window, const QPixmap& picture, QRgb keyColour) {
     const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) {
         window->clearMask();
@@ -29,7 +29,7 @@ void shapeToPicture(QWidget* window, const QPixmap& picture) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = line[x];
-            if (qAlpha(pixel) >= kOpaqueAlpha && (pixel | 0xFF000000u) != kKeyColour) {
+            if (qAlpha(pixel) >= kOpaqueAlpha && (pixel | 0xFF000000u) != keyColour) {
                 shape.setPixel(x, y, 1);
             }
         }

@@ -13,8 +13,8 @@ namespace krvm::gui {
 // Maroon pixels of the skins are the transparent parts.
 inline constexpr QRgb kKeyColour = qRgb(128, 0, 0);
 
-// Masks `window` to the pixels of `picture` that are not the key colour; a null picture leaves
+// Masks `window` to the pixels of `picture` that are not `keyColour`; a null picture leaves
 // the window unmasked.
-void shapeToPicture(QWidget* window, const QPixmap& picture);
+void shapeToPicture(QWidget* window, const QPixmap& picture, QRgb keyColour = kKeyColour);
 
 }  // namespace krvm::gui
