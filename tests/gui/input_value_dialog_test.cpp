@@ -19,15 +19,6 @@ class InputValueDialogTest : public MainWindowTest {
         QApplication::processEvents();
         return dialog;
     }
-    void click(QWidget* target) {
-        const QPointF at(3, 3);
-        QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
-    }
     void type(QWidget* edit, const QString& text) {
         for (const QChar c : text) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,17 @@ class NoSleeper final : public Sleeper {
   public:
     void sleep_ms(int) override {}
 };
+
+// A left click on `target`, as the pointer would give it.
+inline void click(QWidget* target) {
+    const QPointF at(3, 3);
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
 
 class MainWindowTest : public ::testing::Test {
   protected:

@@ -50,14 +50,7 @@ class PageBarTest : public MainWindowTest {
         QApplication::sendEvent(button(name), &event);
     }
     void click(const QString& name) {
-        gui::SkinButton* target = button(name);
-        const QPointF at(3, 3);
-        QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
+        krvm::click(button(name));
     }
     void readMouse() {
         window.DevTimerTimer();
