@@ -54,6 +54,38 @@ TEST_F(MainWindowTest, LoadingWindowStartsLowerThenCentresOverTheMovedWindow) {
     EXPECT_FALSE(loading.isVisible());
 }
 
+// Notes, each time the loading window appears, whether the pages were locked and the watch
+// stopped at that moment.
+class LoadingWatcher : public QObject {
+  public:
+    LoadingWatcher(MainWindow& window) : m_window(window) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            ++shows;
+            locked = locked && !m_window.overlay(1)->isHidden();
+            watchStopped = watchStopped && !m_window.devTimer().isActive();
+        }
+        return false;
+    }
+    int shows = 0;
+    bool locked = true;
+    bool watchStopped = true;
+
+  private:
+    MainWindow& m_window;
+};
+
+TEST_F(MainWindowTest, LoadingWindowShowsWhileTheImageIsReadWithThePagesLocked) {
+    LoadingWatcher watcher(window);
+    loading.installEventFilter(&watcher);
+    window.DevTimerTimer();
+    EXPECT_GE(watcher.shows, 1);
+    EXPECT_TRUE(watcher.locked);
+    EXPECT_TRUE(watcher.watchStopped);
+    EXPECT_FALSE(loading.isVisible());
+    EXPECT_TRUE(window.overlay(1)->isHidden());
+}
+
 TEST_F(MainWindowTest, WatchFindsTheMouseReadsItAndUnlocksThePages) {
     window.switchLanguage(3);
     EXPECT_TRUE(window.devTimer().isActive());
